@@ -1,0 +1,140 @@
+#include "frmBingo.h"
+
+#include "cellLabel.h"
+#include "conversions.h"
+#include "dataCenter.h"
+#include "handleEvent.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+constexpr QColor white{0xFF, 0xFF, 0xFF};
+
+struct LetterPicture
+{
+    int left;
+    const char *file;
+};
+// Each letter stands 360 twips right of its column's left edge, all at Top 240.
+constexpr LetterPicture letterPictures[] = {
+    {600, ":/letterBe.png"},
+    {1680, ":/letterI.png"},
+    {2760, ":/letterEn.png"},
+    {3840, ":/letterGe.png"},
+    {4920, ":/letterO.png"},
+};
+
+struct GridLine
+{
+    int x1, y1, x2, y2;
+};
+// Line1..Line12: the box X 240..5640, Y 840..5040, five columns 1080 wide and
+// five rows 840 high.
+constexpr GridLine gridLines[] = {
+    {240, 840, 240, 5040},   {5640, 840, 240, 840},   {5640, 5040, 5640, 840},
+    {240, 5040, 5640, 5040}, {1320, 840, 1320, 5040}, {2400, 840, 2400, 5040},
+    {3480, 840, 3480, 5040}, {4560, 840, 4560, 5040}, {240, 2520, 5640, 2520},
+    {240, 1680, 5640, 1680}, {240, 3360, 5640, 3360}, {240, 4200, 5640, 4200},
+};
+
+QPushButton *makeButton(QWidget *parent, const char *caption, QRect geometry, bool enabled)
+{
+    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setGeometry(geometry);
+    button->setEnabled(enabled);
+    button->setAutoDefault(false);
+    return button;
+}
+
+CellLabel *makeCell(QWidget *parent, int index)
+{
+    auto *cell = new CellLabel(parent);
+    cell->setGeometry(twipRect(735 + 1080 * dataCenter::Card::column(index),
+                               960 + 840 * dataCenter::Card::row(index), 105, 465));
+    cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QFont font(QStringLiteral("Arial Narrow"));
+    font.setPointSizeF(20.25);
+    cell->setFont(font);
+
+    QPalette palette = cell->palette();
+    palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+    cell->setPalette(palette);
+    cell->setBackColor(index == 0 ? white : QApplication::palette().color(QPalette::HighlightedText));
+    return cell;
+}
+
+} // namespace
+
+// Buttons are made in tab order, "New...", "Print", "Another", so the keyboard
+// focus starts on "New..." and Tab moves as the window's tab order says.
+frmBingo::frmBingo()
+    : cmdNew(makeButton(this, "New...", twipRect(240, 5280, 1575, 375), true))
+    , cmdPrint(makeButton(this, "Print", twipRect(4080, 5280, 1575, 375), false))
+    , cmdAnother(makeButton(this, "Another", twipRect(2040, 5280, 1815, 375), false))
+{
+    setWindowTitle(QStringLiteral("Ventaro!"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    resize(px(5895), px(5880));
+
+    for (int i = 0; i < 5; ++i) {
+        Image[i] = new QLabel(this);
+        const QPixmap picture(QString::fromLatin1(letterPictures[i].file));
+        Image[i]->setPixmap(picture);
+        Image[i]->setGeometry(QRect(twipPoint(letterPictures[i].left, 240), picture.deviceIndependentSize().toSize()));
+    }
+
+    for (int i = 0; i < dataCenter::Card::size; ++i) {
+        GameLabel[i] = makeCell(this, i);
+        connect(GameLabel[i], &CellLabel::clicked, this, [this, i] { handleEvent([&] { GameLabel_Click(i); }); });
+        connect(GameLabel[i], &CellLabel::doubleClicked, this,
+                [this, i] { handleEvent([&] { GameLabel_DblClick(i); }); });
+    }
+}
+
+void frmBingo::Form_Load()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, white);
+    setPalette(p);
+    dataCenter::setStartNumber(1);
+    dataCenter::setEndNumber(75);
+}
+
+void frmBingo::updateBoard()
+{
+    for (int i = 0; i < dataCenter::Card::size; ++i) {
+        CellLabel *cell = GameLabel[i];
+        cell->setBackColor(white);
+        cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        if (cell->font().pointSizeF() != 20) {
+            QFont font = cell->font();
+            font.setPointSizeF(20);
+            cell->setFont(font);
+        }
+        cell->setText(numberToText(dataCenter::getCard()[i]));
+        cell->fitToText();
+    }
+}
+
+void frmBingo::GameLabel_Click(int Index)
+{
+    GameLabel[Index]->setBackColor(markColour);
+}
+
+void frmBingo::GameLabel_DblClick(int Index)
+{
+    GameLabel[Index]->setBackColor(white);
+}
+
+void frmBingo::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    for (const GridLine &line : gridLines)
+        painter.drawLine(twipPoint(line.x1, line.y1), twipPoint(line.x2, line.y2));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+// frmBingo, the main window: the current card as a 5 x 5 grid of numbers
+// under the column letters, and the commands "New...", "Another" and "Print".
+// The splash window shows it; the range dialog and "Another" call updateBoard
+// right after each deal. It reads the range and the card from dataCenter and
+// keeps the marks only in the cells' background colours.
+
+#include "form.h"
+
+#include <QColor>
+
+#include <array>
+
+class CellLabel;
+class QLabel;
+class QPushButton;
+
+class frmBingo : public Form
+{
+    Q_OBJECT
+
+public:
+    static constexpr QColor markColour{0xFF, 0x77, 0x77};
+
+    frmBingo();
+
+    // Copies the card into the 25 cells, every cell unmarked.
+    void updateBoard();
+
+    QPushButton *const cmdNew;
+    QPushButton *const cmdPrint;
+    QPushButton *const cmdAnother;
+    // Element i shows card entry i: column i / 5, row i % 5.
+    std::array<CellLabel *, 25> GameLabel;
+    std::array<QLabel *, 5> Image; // Image1..Image5, the letters left to right
+
+protected:
+    void Form_Load() override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void GameLabel_Click(int Index);
+    void GameLabel_DblClick(int Index);
+};

@@ -1,0 +1,297 @@
+#include "cellLabel.h"
+#include "dataCenter.h"
+#include "frmBingo.h"
+#include "scriptedRandom.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+constexpr QColor white{0xFF, 0xFF, 0xFF};
+
+void processDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void deal(int start, int end, float r)
+{
+    dataCenter::setStartNumber(Number(start));
+    dataCenter::setEndNumber(Number(end));
+    ScriptedRandom source({r});
+    dataCenter::makeCard();
+}
+
+// The colour the player sees in the middle of a cell.
+QColor shownColour(frmBingo &board, int index)
+{
+    const QWidget *cell = board.GameLabel[index];
+    const QPoint centre = cell->mapTo(&board, cell->rect().center());
+    return board.grab().toImage().pixelColor(centre * board.devicePixelRatio());
+}
+
+// A real double-click as the window system delivers it: press, release,
+// double-click, release, through the window rather than the widget.
+void doubleClick(frmBingo &board, int index)
+{
+    QWidget *cell = board.GameLabel[index];
+    QTest::mouseDClick(board.windowHandle(), Qt::LeftButton, {}, cell->mapTo(&board, cell->rect().center()));
+}
+
+void click(frmBingo &board, int index)
+{
+    QWidget *cell = board.GameLabel[index];
+    QTest::mouseClick(board.windowHandle(), Qt::LeftButton, {}, cell->mapTo(&board, cell->rect().center()));
+}
+
+} // namespace
+
+class tst_Board : public QObject
+{
+    Q_OBJECT
+
+    frmBingo *board = nullptr;
+
+private slots:
+    void init()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        board = &form<frmBingo>();
+        board->show();
+        QVERIFY(QTest::qWaitForWindowExposed(board));
+    }
+
+    void cleanup()
+    {
+        board->unload();
+        processDeletes();
+    }
+
+    void windowIsLaidOutAsDesigned()
+    {
+        QCOMPARE(board->windowTitle(), "Ventaro!");
+        QCOMPARE(board->size(), QSize(393, 392));
+        QVERIFY(!board->windowIcon().isNull());
+        QCOMPARE(board->palette().color(QPalette::Window), white);
+    }
+
+    void controlsStandWhereTheTablesSay_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QRect>("geometry");
+
+        QTest::newRow("cmdNew") << "cmdNew" << QRect(16, 352, 105, 25);
+        QTest::newRow("cmdAnother") << "cmdAnother" << QRect(136, 352, 121, 25);
+        QTest::newRow("cmdPrint") << "cmdPrint" << QRect(272, 352, 105, 25);
+        QTest::newRow("Image1, Б") << "Image1" << QRect(40, 16, 24, 29);
+        QTest::newRow("Image2, И, wider and shorter") << "Image2" << QRect(112, 16, 25, 23);
+        QTest::newRow("Image3, Н") << "Image3" << QRect(184, 16, 24, 29);
+        QTest::newRow("Image4, Г") << "Image4" << QRect(256, 16, 24, 29);
+        QTest::newRow("Image5, О") << "Image5" << QRect(328, 16, 24, 29);
+        QTest::newRow("GameLabel 0, top left") << "GameLabel0" << QRect(49, 64, 7, 31);
+        QTest::newRow("GameLabel 4, bottom of the first column") << "GameLabel4" << QRect(49, 288, 7, 31);
+        QTest::newRow("GameLabel 5, top of the second column") << "GameLabel5" << QRect(121, 64, 7, 31);
+        QTest::newRow("GameLabel 12, centre") << "GameLabel12" << QRect(193, 176, 7, 31);
+        QTest::newRow("GameLabel 24, bottom right") << "GameLabel24" << QRect(337, 288, 7, 31);
+    }
+
+    void controlsStandWhereTheTablesSay()
+    {
+        QFETCH(QString, control);
+        QFETCH(QRect, geometry);
+        QCOMPARE(controlNamed(control)->geometry(), geometry);
+        // The window does not react to resizing.
+        board->resize(800, 700);
+        QCOMPARE(controlNamed(control)->geometry(), geometry);
+    }
+
+    void loadStoresTheRangeAndDealsNothing()
+    {
+        board->unload();
+        processDeletes();
+        deal(1, 75, 0.5f);
+        const dataCenter::Card before = dataCenter::getCard();
+        dataCenter::setStartNumber(0);
+        dataCenter::setEndNumber(0);
+
+        board = &form<frmBingo>();
+        QCOMPARE(dataCenter::getStartNumber(), Number(1));
+        QCOMPARE(dataCenter::getEndNumber(), Number(75));
+        QCOMPARE(dataCenter::getCard(), before);
+        for (CellLabel *cell : board->GameLabel)
+            QVERIFY(cell->text().isEmpty());
+        QCOMPARE(board->GameLabel[0]->backColor(), white);
+        QCOMPARE(board->GameLabel[1]->backColor(), QApplication::palette().color(QPalette::HighlightedText));
+    }
+
+    void onlyNewCanBePressedAtFirst()
+    {
+        QVERIFY(board->cmdNew->isEnabled());
+        QVERIFY(!board->cmdAnother->isEnabled());
+        QVERIFY(!board->cmdPrint->isEnabled());
+        for (QPushButton *button : {board->cmdNew, board->cmdAnother, board->cmdPrint})
+            QVERIFY(button->isVisible());
+        QCOMPARE(board->cmdNew->text(), "New...");
+        QCOMPARE(board->cmdAnother->text(), "Another");
+        QCOMPARE(board->cmdPrint->text(), "Print");
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        QCOMPARE(QApplication::focusWidget(), board->cmdNew);
+    }
+
+    void tabOrderIsNewPrintAnother()
+    {
+        QCOMPARE(board->cmdNew->nextInFocusChain(), board->cmdPrint);
+        QCOMPARE(board->cmdPrint->nextInFocusChain(), board->cmdAnother);
+    }
+
+    void fontsResolveToTheirMetricTwins()
+    {
+        QCOMPARE(QFontInfo(board->GameLabel[0]->font()).family(), "Liberation Sans Narrow");
+        QCOMPARE(board->GameLabel[0]->font().pointSizeF(), 20.25);
+    }
+
+    void updateBoardShowsTheCardDownTheColumns_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("top of the first column") << 1 << 75 << 0 << "1";
+        QTest::newRow("bottom of the first column") << 1 << 75 << 4 << "5";
+        QTest::newRow("entry 5 heads the second column") << 1 << 75 << 5 << "16";
+        QTest::newRow("last cell, bottom right") << 1 << 75 << 24 << "65";
+        QTest::newRow("negative numbers with a minus sign") << -100 << -26 << 0 << "-100";
+        QTest::newRow("zero is one digit") << 0 << 74 << 0 << "0";
+    }
+
+    void updateBoardShowsTheCardDownTheColumns()
+    {
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(int, index);
+        QFETCH(QString, text);
+
+        deal(start, end, 0.0f);
+        board->updateBoard();
+        CellLabel *cell = board->GameLabel[index];
+        QCOMPARE(cell->text(), text);
+        QCOMPARE(cell->pos(), QPoint(49 + 72 * (index / 5), 64 + 56 * (index % 5)));
+        QCOMPARE(cell->font().pointSizeF(), 20.0);
+        QCOMPARE(cell->size(), cell->sizeHint());
+    }
+
+    void updateBoardClearsEveryMark()
+    {
+        deal(1, 75, 0.0f);
+        board->updateBoard();
+        for (int i : {0, 7, 24})
+            click(*board, i);
+        deal(1, 75, highestDraw);
+        board->updateBoard();
+        for (int i = 0; i < dataCenter::Card::size; ++i)
+            QCOMPARE(board->GameLabel[i]->backColor(), white);
+        QCOMPARE(shownColour(*board, 7), white);
+        QCOMPARE(board->GameLabel[7]->text(), "24");
+    }
+
+    void wideNumbersGrowOverTheGrid()
+    {
+        deal(32000, 32074, 0.0f);
+        board->updateBoard();
+        QCOMPARE(board->GameLabel[0]->text(), "32000");
+        QVERIFY(board->GameLabel[0]->geometry().right() > 1320 / 15);
+        QCOMPARE(board->GameLabel[0]->pos(), QPoint(49, 64));
+    }
+
+    void clickMarksAndDoubleClickUnmarks_data()
+    {
+        QTest::addColumn<bool>("dealt");
+        QTest::newRow("empty cell before the first card") << false;
+        QTest::newRow("cell with a number") << true;
+    }
+
+    void clickMarksAndDoubleClickUnmarks()
+    {
+        QFETCH(bool, dealt);
+        if (dealt) {
+            deal(1, 75, 0.0f);
+            board->updateBoard();
+        }
+        const QColor mark(0xFF, 0x77, 0x77);
+
+        click(*board, 12);
+        QCOMPARE(board->GameLabel[12]->backColor(), mark);
+        QCOMPARE(shownColour(*board, 12), mark);
+        click(*board, 12);
+        QCOMPARE(shownColour(*board, 12), mark);
+
+        doubleClick(*board, 12);
+        QCOMPARE(shownColour(*board, 12), white);
+        doubleClick(*board, 12);
+        QCOMPARE(shownColour(*board, 12), white);
+        QCOMPARE(shownColour(*board, 11), dealt ? white : QApplication::palette().color(QPalette::HighlightedText));
+    }
+
+    void doubleClickIsOneClickThenOneDoubleClick()
+    {
+        deal(1, 75, 0.0f);
+        board->updateBoard();
+        QSignalSpy clicks(board->GameLabel[3], &CellLabel::clicked);
+        QSignalSpy doubleClicks(board->GameLabel[3], &CellLabel::doubleClicked);
+
+        doubleClick(*board, 3);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(doubleClicks.count(), 1);
+
+        // Nothing left over from the double-click swallows the next click.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        click(*board, 3);
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(board->GameLabel[3]->backColor(), frmBingo::markColour);
+    }
+
+    void clickOutsideTheNumberMarksNothing()
+    {
+        deal(1, 75, 0.0f);
+        board->updateBoard();
+        const QRect cell = board->GameLabel[0]->geometry();
+        QTest::mouseClick(board->windowHandle(), Qt::LeftButton, {}, QPoint(cell.right() + 8, cell.bottom() + 8));
+        QCOMPARE(board->GameLabel[0]->backColor(), white);
+    }
+
+    void closingGivesAFreshBoardNextTime()
+    {
+        deal(1, 90, 0.0f);
+        board->updateBoard();
+        board->cmdAnother->setEnabled(true);
+        board->close();
+        processDeletes();
+
+        board = &form<frmBingo>();
+        QCOMPARE(dataCenter::getEndNumber(), Number(75));
+        QVERIFY(!board->cmdAnother->isEnabled());
+        QVERIFY(board->GameLabel[0]->text().isEmpty());
+    }
+
+private:
+    QWidget *controlNamed(const QString &name)
+    {
+        if (name == "cmdNew")
+            return board->cmdNew;
+        if (name == "cmdAnother")
+            return board->cmdAnother;
+        if (name == "cmdPrint")
+            return board->cmdPrint;
+        if (name.startsWith("Image"))
+            return board->Image[name.mid(5).toInt() - 1];
+        return board->GameLabel[name.mid(9).toInt()];
+    }
+};
+
+QTEST_MAIN(tst_Board)
+#include "tst_board.moc"

@@ -1,0 +1,125 @@
+#include "form.h"
+#include "handleEvent.h"
+#include "messageBoxCatcher.h"
+
+#include <QTest>
+
+namespace {
+
+struct Counts
+{
+    int loads = 0;
+    int unloads = 0;
+};
+Counts counts;
+
+class TestForm : public Form
+{
+public:
+    bool unloadAgainWhileUnloading = false;
+
+protected:
+    void Form_Load() override { ++counts.loads; }
+    void Form_Unload(int &) override
+    {
+        ++counts.unloads;
+        if (unloadAgainWhileUnloading)
+            unload();
+    }
+};
+
+void processDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class tst_FormsRuntime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        counts = {};
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void cleanup()
+    {
+        if (TestForm *f = existingForm<TestForm>())
+            f->unload();
+        processDeletes();
+    }
+
+    void namingCreatesAndLoadsOnceWithoutShowing()
+    {
+        QVERIFY(!existingForm<TestForm>());
+        TestForm &first = form<TestForm>();
+        QCOMPARE(counts.loads, 1);
+        QVERIFY(!first.isVisible());
+        QCOMPARE(&form<TestForm>(), &first);
+        QCOMPARE(counts.loads, 1);
+    }
+
+    void showIsModelessAndActivates()
+    {
+        TestForm &f = form<TestForm>();
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QVERIFY(!f.isModal());
+    }
+
+    void unloadDestroysAndNamingAgainCreatesAfresh()
+    {
+        QPointer<TestForm> first = &form<TestForm>();
+        first->show();
+        first->unload();
+        QCOMPARE(counts.unloads, 1);
+        QVERIFY(!existingForm<TestForm>());
+        QVERIFY(!first->isVisible());
+        processDeletes();
+        QVERIFY(first.isNull());
+
+        TestForm &second = form<TestForm>();
+        QCOMPARE(counts.loads, 2);
+        QVERIFY(!second.isVisible());
+    }
+
+    void unloadWhileUnloadingDoesNothingMore()
+    {
+        TestForm &f = form<TestForm>();
+        f.unloadAgainWhileUnloading = true;
+        f.unload();
+        f.unload();
+        QCOMPARE(counts.unloads, 1);
+    }
+
+    void closeBoxUnloads()
+    {
+        QPointer<TestForm> f = &form<TestForm>();
+        f->show();
+        f->close();
+        QCOMPARE(counts.unloads, 1);
+        processDeletes();
+        QVERIFY(f.isNull());
+    }
+
+    void errorsAreReportedWithNumberAndText()
+    {
+        MessageBoxCatcher box;
+        handleEvent([] { throw RuntimeError::overflow(); });
+        QCOMPARE(box.text(), "Run-time error '6':\n\nOverflow");
+    }
+
+    void unexpectedErrorsStopAtTheBoundary()
+    {
+        MessageBoxCatcher box;
+        handleEvent([] { throw 42; });
+        QCOMPARE(box.text(), "Run-time error '51':\n\nInternal error");
+    }
+};
+
+QTEST_MAIN(tst_FormsRuntime)
+#include "tst_formsRuntime.moc"
