@@ -3,13 +3,16 @@
 #include "cellLabel.h"
 #include "conversions.h"
 #include "dataCenter.h"
+#include "frmNew.h"
 #include "handleEvent.h"
+#include "printPage.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -88,6 +91,10 @@ frmBingo::frmBingo()
         Image[i]->setGeometry(QRect(twipPoint(letterPictures[i].left, 240), picture.deviceIndependentSize().toSize()));
     }
 
+    connect(cmdNew, &QPushButton::clicked, this, [this] { handleEvent([this] { cmdNew_Click(); }); });
+    connect(cmdAnother, &QPushButton::clicked, this, [this] { handleEvent([this] { cmdAnother_Click(); }); });
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { handleEvent([this] { cmdPrint_Click(); }); });
+
     for (int i = 0; i < dataCenter::Card::size; ++i) {
         GameLabel[i] = makeCell(this, i);
         connect(GameLabel[i], &CellLabel::clicked, this, [this, i] { handleEvent([&] { GameLabel_Click(i); }); });
@@ -119,6 +126,34 @@ void frmBingo::updateBoard()
         cell->setText(numberToText(dataCenter::getCard()[i]));
         cell->fitToText();
     }
+}
+
+void frmBingo::cmdNew_Click()
+{
+    form<frmNew>().show();
+}
+
+// A deal that fails leaves the card, and so the board, as they were.
+void frmBingo::cmdAnother_Click()
+{
+    dataCenter::makeCard();
+    updateBoard();
+}
+
+// The page shows the board without its buttons, which come back whether
+// printing worked or failed.
+void frmBingo::cmdPrint_Click()
+{
+    setButtonsVisible(false);
+    const auto showButtons = qScopeGuard([this] { setButtonsVisible(true); });
+    sendToPrinter(pageImage(*this));
+}
+
+void frmBingo::setButtonsVisible(bool visible)
+{
+    cmdNew->setVisible(visible);
+    cmdAnother->setVisible(visible);
+    cmdPrint->setVisible(visible);
 }
 
 void frmBingo::GameLabel_Click(int Index)

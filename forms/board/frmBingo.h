@@ -40,6 +40,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void cmdNew_Click();
+    void cmdAnother_Click();
+    void cmdPrint_Click();
+    void setButtonsVisible(bool visible);
     void GameLabel_Click(int Index);
     void GameLabel_DblClick(int Index);
 };

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "cellLabel.h"
+#include "dataCenter.h"
+#include "form.h"
+#include "frmBingo.h"
+#include "frmNew.h"
+#include "conversions.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// Helpers that drive the game's windows as the player does.
+
+inline void processDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline void unloadAll()
+{
+    if (frmNew *dialog = existingForm<frmNew>())
+        dialog->unload();
+    if (frmBingo *board = existingForm<frmBingo>())
+        board->unload();
+    processDeletes();
+}
+
+inline frmBingo &openBoard()
+{
+    frmBingo &board = form<frmBingo>();
+    board.show();
+    if (!QTest::qWaitForWindowExposed(&board))
+        qFatal("the board was not shown");
+    return board;
+}
+
+// Presses "New..." and hands back the dialog, shown and active.
+inline frmNew &pressNew(frmBingo &board)
+{
+    QTest::mouseClick(board.cmdNew, Qt::LeftButton);
+    frmNew *dialog = existingForm<frmNew>();
+    if (!dialog || !QTest::qWaitForWindowActive(dialog))
+        qFatal("\"New...\" did not open the range dialog");
+    return *dialog;
+}
+
+// Replaces a box's whole text with what the player types.
+inline void typeInto(QLineEdit *box, const QString &text)
+{
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+// The range as the card generator holds it.
+inline QPair<int, int> storedRange()
+{
+    return {dataCenter::getStartNumber(), dataCenter::getEndNumber()};
+}
+
+inline QStringList shownNumbers(const frmBingo &board)
+{
+    QStringList numbers;
+    for (const auto *cell : board.GameLabel)
+        numbers << cell->text();
+    return numbers;
+}
