@@ -1,5 +1,5 @@
 #include "form.h"
-#include "frmBingo.h"
+#include "frmSplash.h"
 
 #include <QApplication>
 
@@ -7,6 +7,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Bingo"));
-    form<frmBingo>().show();
+    form<frmSplash>().show();
     return QApplication::exec();
 }

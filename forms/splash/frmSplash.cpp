@@ -1,0 +1,154 @@
+#include "frmSplash.h"
+
+#include "frmBingo.h"
+#include "handleEvent.h"
+#include "twips.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QString instructions = QStringLiteral(
+    "\"New\" begins a new game, asking for a starting number and an ending number.  "
+    "\"Another\" begins a new game using numbers that were most recently entered.  "
+    "Click a number to mark it, double-click to un-mark it.");
+
+QFont arial(qreal points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *frame, const QString &caption, QRect geometry, const QFont &font)
+{
+    auto *label = new QLabel(caption, frame);
+    label->setFont(font);
+    label->setGeometry(geometry);
+    return label;
+}
+
+// A label that sizes itself to its text, keeping its top-left corner.
+QLabel *makeAutoSizedLabel(QWidget *frame, const QString &caption, QPoint topLeft, const QFont &font,
+                           Qt::Alignment alignment = Qt::AlignLeft)
+{
+    QLabel *label = makeLabel(frame, caption, QRect(topLeft, QSize()), font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->adjustSize();
+    return label;
+}
+
+QLabel *makePicture(QWidget *frame, const char *file, QPoint topLeft)
+{
+    auto *picture = new QLabel(frame);
+    const QPixmap pixmap(QString::fromLatin1(file));
+    picture->setPixmap(pixmap);
+    picture->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
+    return picture;
+}
+
+} // namespace
+
+SplashFrame::SplashFrame(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+}
+
+bool SplashFrame::isBare(QPointF position) const
+{
+    return rect().contains(position.toPoint()) && !childAt(position.toPoint());
+}
+
+// The labels and pictures take no clicks of their own, so Qt hands their
+// mouse events on to the frame; only those on the bare frame count.
+void SplashFrame::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedOnBare = event->button() == Qt::LeftButton && isBare(event->position());
+}
+
+void SplashFrame::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressedOnBare && event->button() == Qt::LeftButton && isBare(event->position());
+    m_pressedOnBare = false;
+    if (click)
+        emit clicked();
+}
+
+frmSplash::frmSplash()
+    : Frame1(new SplashFrame(this))
+    , Timer1(new QTimer(this))
+{
+    // A fixed border with neither caption nor control box: no title bar.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
+    setFixedSize(px(7215), px(4260));
+
+    Frame1->setGeometry(twipRect(0, 0, 7200, 4170));
+
+    imgLogo = makePicture(Frame1, ":/photograph.png", twipPoint(240, 360));
+    imgLogo->setScaledContents(true);
+    imgLogo->setGeometry(twipRect(240, 360, 4575, 2385));
+    lblCompanyProduct = makeAutoSizedLabel(Frame1, QStringLiteral("Ventaro,"), twipPoint(4920, 360), arial(18, true));
+
+    // The title's letters fall on a diagonal, each 360 right of and 240 below the one before.
+    Image1 = makePicture(Frame1, ":/letterBe.png", twipPoint(4920, 840));
+    Image5 = makePicture(Frame1, ":/letterI.png", twipPoint(5280, 1080));
+    Image4 = makePicture(Frame1, ":/letterEn.png", twipPoint(5640, 1320));
+    Image3 = makePicture(Frame1, ":/letterGe.png", twipPoint(6000, 1560));
+    Image2 = makePicture(Frame1, ":/letterO.png", twipPoint(6360, 1800));
+
+    lblPlatform = makeAutoSizedLabel(Frame1, QStringLiteral("for Windows"), twipPoint(4965, 2340), arial(15.75, true),
+                                     Qt::AlignRight);
+    lblVersion = makeAutoSizedLabel(Frame1, QStringLiteral("v. 1.2"), twipPoint(6270, 2700), arial(12, true),
+                                    Qt::AlignRight);
+    Label1 = makeLabel(Frame1, QStringLiteral("To play:"), twipRect(240, 2880, 975, 255), arial(8.25, false));
+    lblWarning = makeLabel(Frame1, instructions, twipRect(240, 3120, 4095, 915), arial(8.25, false));
+    lblWarning->setWordWrap(true);
+    lblWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblCopyright = makeLabel(Frame1, QStringLiteral("Copyright © 2026 Ventaro"), twipRect(4560, 3360, 2415, 255),
+                             arial(8.25, false));
+    lblCompany = makeLabel(Frame1, QStringLiteral("Ventaro Software"), twipRect(4560, 3600, 2415, 255),
+                           arial(8.25, false));
+
+    connect(Frame1, &SplashFrame::clicked, this, [this] { handleEvent([this] { Frame1_Click(); }); });
+    connect(Timer1, &QTimer::timeout, this, [this] { handleEvent([this] { Timer1_Timer(); }); });
+    Timer1->start(10000);
+}
+
+// Centred as a whole, border included, which is known once the window exists.
+void frmSplash::showEvent(QShowEvent *event)
+{
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+    Form::showEvent(event);
+}
+
+// Key preview: nothing on the splash takes the focus, so every key comes
+// here; those that produce a character are the window's KeyPress.
+void frmSplash::keyPressEvent(QKeyEvent *event)
+{
+    if (event->text().isEmpty())
+        return Form::keyPressEvent(event);
+    handleEvent([this] { Form_KeyPress(); });
+}
+
+void frmSplash::Form_KeyPress()
+{
+    Frame1_Click();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    Frame1_Click();
+}
+
+// The hand-over: the board is shown before the splash is unloaded.
+void frmSplash::Frame1_Click()
+{
+    form<frmBingo>().show();
+    unload();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "form.h"
+
+#include <QFrame>
+
+class QLabel;
+class QTimer;
+
+// The frame that fills the splash: a click on its bare surface, where no
+// label or picture lies, is the frame's click.
+class SplashFrame : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit SplashFrame(QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool isBare(QPointF position) const;
+
+    bool m_pressedOnBare = false;
+};
+
+// frmSplash, the start-up window: title, photograph, version and how to
+// play. It hands over to the board on its timer's tick ten seconds after the
+// load, on a character key or on a click on the bare frame, and is then gone.
+class frmSplash : public Form
+{
+    Q_OBJECT
+
+public:
+    frmSplash();
+
+    SplashFrame *const Frame1;
+    QTimer *const Timer1;
+    QLabel *imgLogo;
+    QLabel *lblCompanyProduct;
+    QLabel *lblPlatform;
+    QLabel *lblVersion;
+    QLabel *Label1;
+    QLabel *lblWarning;
+    QLabel *lblCopyright;
+    QLabel *lblCompany;
+    QLabel *Image1, *Image2, *Image3, *Image4, *Image5;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Form_KeyPress();
+    void Timer1_Timer();
+    void Frame1_Click();
+};
