@@ -2,6 +2,7 @@
 
 #include "cellLabel.h"
 #include "dataCenter.h"
+#include "deferredDeletes.h"
 #include "form.h"
 #include "frmBingo.h"
 #include "frmNew.h"
@@ -13,11 +14,6 @@
 #include <QTest>
 
 // Helpers that drive the game's windows as the player does.
-
-inline void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 inline void unloadAll()
 {

@@ -1,4 +1,5 @@
 #include "cellLabel.h"
+#include "deferredDeletes.h"
 #include "dataCenter.h"
 #include "frmBingo.h"
 #include "scriptedRandom.h"
@@ -12,11 +13,6 @@
 namespace {
 
 constexpr QColor white{0xFF, 0xFF, 0xFF};
-
-void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void deal(int start, int end, float r)
 {

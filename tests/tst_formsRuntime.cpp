@@ -1,3 +1,4 @@
+#include "deferredDeletes.h"
 #include "form.h"
 #include "handleEvent.h"
 #include "messageBoxCatcher.h"
@@ -28,10 +29,9 @@ protected:
     }
 };
 
-void processDeletes()
+class OtherForm : public Form
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+};
 
 } // namespace
 
@@ -104,6 +104,31 @@ private slots:
         QCOMPARE(counts.unloads, 1);
         processDeletes();
         QVERIFY(f.isNull());
+    }
+
+    void programEndsWhenItsLastWindowIsUnloaded()
+    {
+        QApplication::setQuitOnLastWindowClosed(true);
+        form<TestForm>().show();
+        form<OtherForm>().show();
+        bool endedEarly = false;
+        bool timedOut = false;
+        QTimer::singleShot(0, [] { form<TestForm>().unload(); });
+        QTimer::singleShot(50, [&] {
+            endedEarly = !existingForm<OtherForm>();
+            form<OtherForm>().close();
+        });
+        QTimer stop;
+        stop.setSingleShot(true);
+        connect(&stop, &QTimer::timeout, &stop, [&] {
+            timedOut = true;
+            QCoreApplication::quit();
+        });
+        stop.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!endedEarly);
+        QVERIFY(!timedOut);
+        processDeletes();
     }
 
     void errorsAreReportedWithNumberAndText()

@@ -1,4 +1,5 @@
 #include "cellLabel.h"
+#include "deferredDeletes.h"
 #include "dataCenter.h"
 #include "frmBingo.h"
 #include "frmSplash.h"
@@ -10,11 +11,6 @@
 #include <QTimer>
 
 namespace {
-
-void processDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // What the timer does when its ten seconds are up, without the wait.
 void tick(QTimer *timer)
