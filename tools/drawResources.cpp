@@ -1,6 +1,6 @@
 // Draws the pictures the program carries into the folder given as the only
 // argument: the five column letters, the program icon and the splash
-// photograph. Run it after a
+// photograph, each also at twice its size ("@2x") for high-density screens. Run it after a
 // change here, then commit what it writes; the build embeds those files.
 
 #include <QDir>
@@ -17,7 +17,7 @@ namespace {
 // A black serif capital on white, as tall as its picture but for a thin
 // margin and narrowed where it would be too wide; antialiasing gives the
 // soft grey edges.
-QImage letterPicture(QChar letter, QSize size)
+QImage letterPicture(QChar letter, QSize size, int scale)
 {
     QFont font(QStringLiteral("Liberation Serif"));
     font.setPixelSize(200);
@@ -26,11 +26,12 @@ QImage letterPicture(QChar letter, QSize size)
     glyph.addText(0, 0, font, letter);
     const QRectF bounds = glyph.boundingRect();
 
-    const QRectF box = QRectF(QPointF(0, 0), size).adjusted(1.5, 1.5, -1.5, -1.5);
+    const qreal margin = 1.5 * scale;
+    const QRectF box = QRectF(QPointF(0, 0), size * scale).adjusted(margin, margin, -margin, -margin);
     const qreal scaleY = box.height() / bounds.height();
     const qreal scaleX = qMin(scaleY, box.width() / bounds.width());
 
-    QImage image(size, QImage::Format_RGB888);
+    QImage image(size * scale, QImage::Format_RGB888);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -52,11 +53,12 @@ QList<QRgb> iconPalette()
 // A yellow smiling face with a black outline, black eyes and a red open
 // mouth, transparent outside the circle; drawn without antialiasing so that
 // every pixel is one of the 16 colours.
-QImage iconPicture()
+QImage iconPicture(int scale)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    QImage image(QSize(32, 32) * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(QColor(0xff, 0xff, 0x00));
     painter.drawEllipse(QRect(1, 1, 29, 29));
@@ -398,7 +400,7 @@ void drawPeople(QPainter &p)
     }
 }
 
-QImage photographPicture()
+QImage photographPicture(int scale)
 {
     const QSize size(351, 207);
     QImage large(size * photoScale, QImage::Format_RGB32);
@@ -421,7 +423,7 @@ QImage photographPicture()
     p.fillRect(QRectF(0, 0, size.width(), horizon), haze);
     p.end();
 
-    return large.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
+    return large.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
 }
 
 bool save(const QImage &image, const QString &path)
@@ -451,16 +453,22 @@ int main(int argc, char **argv)
         const char *file;
     };
     const Letter letters[] = {
-        {u'Б', {24, 29}, "letterBe.png"},
-        {u'И', {25, 23}, "letterI.png"},
-        {u'Н', {24, 29}, "letterEn.png"},
-        {u'Г', {24, 29}, "letterGe.png"},
-        {u'О', {24, 29}, "letterO.png"},
+        {u'Б', {24, 29}, "letterBe"},
+        {u'И', {25, 23}, "letterI"},
+        {u'Н', {24, 29}, "letterEn"},
+        {u'Г', {24, 29}, "letterGe"},
+        {u'О', {24, 29}, "letterO"},
     };
     bool ok = true;
-    for (const Letter &l : letters)
-        ok = save(letterPicture(l.letter, l.size), out.filePath(QLatin1String(l.file))) && ok;
-    ok = save(iconPicture(), out.filePath(QStringLiteral("icon.png"))) && ok;
-    ok = save(photographPicture(), out.filePath(QStringLiteral("photograph.png"))) && ok;
+    for (int scale : {1, 2}) {
+        // Qt picks "name@2x.png" in place of "name.png" on a screen scaled by 2.
+        const auto file = [&](const char *name) {
+            return out.filePath(QString::fromLatin1(name) + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+        };
+        for (const Letter &l : letters)
+            ok = save(letterPicture(l.letter, l.size, scale), file(l.file)) && ok;
+        ok = save(iconPicture(scale), file("icon")) && ok;
+        ok = save(photographPicture(scale), file("photograph")) && ok;
+    }
     return ok ? 0 : 1;
 }

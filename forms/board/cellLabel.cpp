@@ -3,9 +3,11 @@
 #include <QMouseEvent>
 #include <QtMath>
 
-CellLabel::CellLabel(QWidget *parent) : QLabel(parent)
+CellLabel::CellLabel(QWidget *parent, const QString &place) : QLabel(parent), m_place(place)
 {
     setAutoFillBackground(true);
+    updateAccessibleName();
+    setAccessibleDescription(tr("not marked"));
 }
 
 QColor CellLabel::backColor() const
@@ -20,12 +22,20 @@ void CellLabel::setBackColor(const QColor &colour)
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
+    setAccessibleDescription(colour == markColour ? tr("marked") : tr("not marked"));
 }
 
-void CellLabel::fitToText()
+void CellLabel::setCaption(const QString &caption)
 {
+    setText(caption);
     const QFontMetricsF metrics(font());
-    resize(qCeil(metrics.horizontalAdvance(text())), qCeil(metrics.height()));
+    resize(qCeil(metrics.horizontalAdvance(caption)), qCeil(metrics.height()));
+    updateAccessibleName();
+}
+
+void CellLabel::updateAccessibleName()
+{
+    setAccessibleName(QStringLiteral("%1, %2").arg(m_place, text().isEmpty() ? tr("empty") : text()));
 }
 
 void CellLabel::mousePressEvent(QMouseEvent *event)

@@ -5,19 +5,23 @@
 // One cell of the board: an opaque label whose background holds the mark,
 // turning the mouse into the forms' Click and DblClick. A double-click comes
 // as one clicked() and then one doubleClicked(), never a second click.
+// A screen reader hears its place, its number and whether it is marked.
 class CellLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit CellLabel(QWidget *parent);
+    static constexpr QColor markColour{0xFF, 0x77, 0x77};
+
+    // place names the cell for assistive technology, as in "Б, row 1".
+    CellLabel(QWidget *parent, const QString &place);
 
     QColor backColor() const;
     void setBackColor(const QColor &colour);
 
-    // Takes the size of its text, keeping its top-left corner, as an
+    // Shows the text and takes its size, keeping the top-left corner, as an
     // auto-sized label does; cheaper than adjustSize(), which lays the text out.
-    void fitToText();
+    void setCaption(const QString &caption);
 
 signals:
     void clicked();
@@ -29,6 +33,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void updateAccessibleName();
+
+    QString m_place;
     // A left press inside the label that its release may turn into a click.
     bool m_pressed = false;
 };

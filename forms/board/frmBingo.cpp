@@ -1,10 +1,10 @@
 #include "frmBingo.h"
 
-#include "cellLabel.h"
 #include "conversions.h"
 #include "dataCenter.h"
 #include "frmNew.h"
 #include "handleEvent.h"
+#include "picture.h"
 #include "printPage.h"
 #include "twips.h"
 
@@ -22,14 +22,15 @@ struct LetterPicture
 {
     int left;
     const char *file;
+    char16_t letter;
 };
 // Each letter stands 360 twips right of its column's left edge, all at Top 240.
 constexpr LetterPicture letterPictures[] = {
-    {600, ":/letterBe.png"},
-    {1680, ":/letterI.png"},
-    {2760, ":/letterEn.png"},
-    {3840, ":/letterGe.png"},
-    {4920, ":/letterO.png"},
+    {600, ":/letterBe.png", u'Б'},
+    {1680, ":/letterI.png", u'И'},
+    {2760, ":/letterEn.png", u'Н'},
+    {3840, ":/letterGe.png", u'Г'},
+    {4920, ":/letterO.png", u'О'},
 };
 
 struct GridLine
@@ -56,9 +57,10 @@ QPushButton *makeButton(QWidget *parent, const char *caption, QRect geometry, bo
 
 CellLabel *makeCell(QWidget *parent, int index)
 {
-    auto *cell = new CellLabel(parent);
-    cell->setGeometry(twipRect(735 + 1080 * dataCenter::Card::column(index),
-                               960 + 840 * dataCenter::Card::row(index), 105, 465));
+    const int column = dataCenter::Card::column(index);
+    const int row = dataCenter::Card::row(index);
+    auto *cell = new CellLabel(parent, frmBingo::tr("%1, row %2").arg(QChar(letterPictures[column].letter)).arg(row + 1));
+    cell->setGeometry(twipRect(735 + 1080 * column, 960 + 840 * row, 105, 465));
     cell->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QFont font(QStringLiteral("Arial Narrow"));
     font.setPointSizeF(20.25);
@@ -86,9 +88,10 @@ frmBingo::frmBingo()
 
     for (int i = 0; i < 5; ++i) {
         Image[i] = new QLabel(this);
-        const QPixmap picture(QString::fromLatin1(letterPictures[i].file));
-        Image[i]->setPixmap(picture);
-        Image[i]->setGeometry(QRect(twipPoint(letterPictures[i].left, 240), picture.deviceIndependentSize().toSize()));
+        const QPixmap letter = picture(QString::fromLatin1(letterPictures[i].file));
+        Image[i]->setPixmap(letter);
+        Image[i]->setAccessibleName(QChar(letterPictures[i].letter));
+        Image[i]->setGeometry(QRect(twipPoint(letterPictures[i].left, 240), letter.deviceIndependentSize().toSize()));
     }
 
     connect(cmdNew, &QPushButton::clicked, this, [this] { handleEvent([this] { cmdNew_Click(); }); });
@@ -123,8 +126,7 @@ void frmBingo::updateBoard()
             font.setPointSizeF(20);
             cell->setFont(font);
         }
-        cell->setText(numberToText(dataCenter::getCard()[i]));
-        cell->fitToText();
+        cell->setCaption(numberToText(dataCenter::getCard()[i]));
     }
 }
 

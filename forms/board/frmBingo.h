@@ -8,11 +8,10 @@
 
 #include "form.h"
 
-#include <QColor>
+#include "cellLabel.h"
 
 #include <array>
 
-class CellLabel;
 class QLabel;
 class QPushButton;
 
@@ -21,7 +20,7 @@ class frmBingo : public Form
     Q_OBJECT
 
 public:
-    static constexpr QColor markColour{0xFF, 0x77, 0x77};
+    static constexpr QColor markColour = CellLabel::markColour;
 
     frmBingo();
 

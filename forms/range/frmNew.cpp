@@ -13,10 +13,12 @@
 
 namespace {
 
-void addLabel(QWidget *parent, const char *caption, QRect geometry)
+// The label names its box for assistive technology.
+void addLabel(QWidget *parent, const char *caption, QRect geometry, QLineEdit *box)
 {
     auto *label = new QLabel(QString::fromLatin1(caption), parent);
     label->setGeometry(geometry);
+    label->setBuddy(box);
 }
 
 QLineEdit *makeTextBox(QWidget *parent, QRect geometry)
@@ -51,8 +53,8 @@ frmNew::frmNew()
 {
     setWindowTitle(QStringLiteral("Give me information!"));
     resize(px(4680), px(3030));
-    addLabel(this, "Start Bingo sheet at:", twipRect(120, 240, 2055, 375));
-    addLabel(this, "End Bingo sheet at:", twipRect(120, 1320, 2175, 375));
+    addLabel(this, "Start Bingo sheet at:", twipRect(120, 240, 2055, 375), txtStart);
+    addLabel(this, "End Bingo sheet at:", twipRect(120, 1320, 2175, 375), txtEnd);
 
     // OK is the default button: Enter in either box presses it. No button
     // is the cancel button, so Esc does nothing.

@@ -2,6 +2,7 @@
 
 #include "frmBingo.h"
 #include "handleEvent.h"
+#include "picture.h"
 #include "twips.h"
 
 #include <QKeyEvent>
@@ -42,13 +43,14 @@ QLabel *makeAutoSizedLabel(QWidget *frame, const QString &caption, QPoint topLef
     return label;
 }
 
-QLabel *makePicture(QWidget *frame, const char *file, QPoint topLeft)
+QLabel *makePicture(QWidget *frame, const char *file, QPoint topLeft, const QString &name)
 {
-    auto *picture = new QLabel(frame);
-    const QPixmap pixmap(QString::fromLatin1(file));
-    picture->setPixmap(pixmap);
-    picture->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
-    return picture;
+    auto *label = new QLabel(frame);
+    label->setAccessibleName(name);
+    const QPixmap pixmap = picture(QString::fromLatin1(file));
+    label->setPixmap(pixmap);
+    label->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
+    return label;
 }
 
 } // namespace
@@ -88,17 +90,21 @@ frmSplash::frmSplash()
 
     Frame1->setGeometry(twipRect(0, 0, 7200, 4170));
 
-    imgLogo = makePicture(Frame1, ":/photograph.png", twipPoint(240, 360));
+    setAccessibleName(QStringLiteral("Ventaro, БИНГО"));
+    setAccessibleDescription(instructions);
+
+    imgLogo = makePicture(Frame1, ":/photograph.png", twipPoint(240, 360),
+                          tr("A wide square with a cathedral and a clock tower"));
     imgLogo->setScaledContents(true);
     imgLogo->setGeometry(twipRect(240, 360, 4575, 2385));
     lblCompanyProduct = makeAutoSizedLabel(Frame1, QStringLiteral("Ventaro,"), twipPoint(4920, 360), arial(18, true));
 
     // The title's letters fall on a diagonal, each 360 right of and 240 below the one before.
-    Image1 = makePicture(Frame1, ":/letterBe.png", twipPoint(4920, 840));
-    Image5 = makePicture(Frame1, ":/letterI.png", twipPoint(5280, 1080));
-    Image4 = makePicture(Frame1, ":/letterEn.png", twipPoint(5640, 1320));
-    Image3 = makePicture(Frame1, ":/letterGe.png", twipPoint(6000, 1560));
-    Image2 = makePicture(Frame1, ":/letterO.png", twipPoint(6360, 1800));
+    Image1 = makePicture(Frame1, ":/letterBe.png", twipPoint(4920, 840), QStringLiteral("Б"));
+    Image5 = makePicture(Frame1, ":/letterI.png", twipPoint(5280, 1080), QStringLiteral("И"));
+    Image4 = makePicture(Frame1, ":/letterEn.png", twipPoint(5640, 1320), QStringLiteral("Н"));
+    Image3 = makePicture(Frame1, ":/letterGe.png", twipPoint(6000, 1560), QStringLiteral("Г"));
+    Image2 = makePicture(Frame1, ":/letterO.png", twipPoint(6360, 1800), QStringLiteral("О"));
 
     lblPlatform = makeAutoSizedLabel(Frame1, QStringLiteral("for Windows"), twipPoint(4965, 2340), arial(15.75, true),
                                      Qt::AlignRight);

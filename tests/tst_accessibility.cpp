@@ -1,0 +1,101 @@
+#include "gameWindows.h"
+#include "frmSplash.h"
+#include "scriptedRandom.h"
+
+#include <QAccessible>
+#include <QLabel>
+
+namespace {
+
+QString accessible(QObject *object, QAccessible::Text what)
+{
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(object);
+    return interface ? interface->text(what) : QString();
+}
+
+} // namespace
+
+// What a screen reader hears through Qt's accessibility bridge.
+class tst_Accessibility : public QObject
+{
+    Q_OBJECT
+
+    frmBingo *board = nullptr;
+
+private slots:
+    void init()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        board = &openBoard();
+    }
+
+    void cleanup()
+    {
+        if (frmSplash *splash = existingForm<frmSplash>())
+            splash->unload();
+        unloadAll();
+    }
+
+    void cellsTellPlaceNumberAndMark_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+
+        QTest::newRow("top left") << 0 << "Б, row 1, 1";
+        QTest::newRow("bottom of the first column") << 4 << "Б, row 5, 5";
+        QTest::newRow("top of the second column") << 5 << "И, row 1, 16";
+        QTest::newRow("bottom right") << 24 << "О, row 5, 65";
+    }
+
+    void cellsTellPlaceNumberAndMark()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, name);
+
+        CellLabel *cell = board->GameLabel[index];
+        QCOMPARE(accessible(cell, QAccessible::Name), name.section(',', 0, 1) + ", empty");
+
+        ScriptedRandom source({0.0f});
+        acceptRange(*board, "1", "75");
+        QCOMPARE(accessible(cell, QAccessible::Name), name);
+        QCOMPARE(accessible(cell, QAccessible::Description), "not marked");
+
+        QTest::mouseClick(cell, Qt::LeftButton);
+        QCOMPARE(accessible(cell, QAccessible::Description), "marked");
+        QTest::mouseDClick(board->windowHandle(), Qt::LeftButton, {}, cell->geometry().center());
+        QCOMPARE(accessible(cell, QAccessible::Description), "not marked");
+        QCOMPARE(cell->focusPolicy(), Qt::NoFocus);
+    }
+
+    void controlsTellTheirCaptions()
+    {
+        QCOMPARE(accessible(board->cmdNew, QAccessible::Name), "New...");
+        QCOMPARE(accessible(board->cmdPrint, QAccessible::Name), "Print");
+        QCOMPARE(accessible(board->Image[2], QAccessible::Name), "Н");
+
+        frmNew &dialog = pressNew(*board);
+        QCOMPARE(accessible(dialog.txtStart, QAccessible::Name), "Start Bingo sheet at:");
+        QCOMPARE(accessible(dialog.txtEnd, QAccessible::Name), "End Bingo sheet at:");
+        QCOMPARE(accessible(dialog.butOK, QAccessible::Name), "OK");
+    }
+
+    void splashTellsHowToPlay()
+    {
+        frmSplash &splash = form<frmSplash>();
+        QCOMPARE(accessible(&splash, QAccessible::Description), splash.lblWarning->text());
+        QCOMPARE(accessible(splash.lblWarning, QAccessible::Name), splash.lblWarning->text());
+        QCOMPARE(accessible(splash.Image5, QAccessible::Name), "И");
+    }
+
+private:
+    void acceptRange(frmBingo &on, const QString &start, const QString &end)
+    {
+        frmNew &dialog = pressNew(on);
+        typeInto(dialog.txtStart, start);
+        typeInto(dialog.txtEnd, end);
+        QTest::mouseClick(dialog.butOK, Qt::LeftButton);
+    }
+};
+
+QTEST_MAIN(tst_Accessibility)
+#include "tst_accessibility.moc"

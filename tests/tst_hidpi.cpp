@@ -1,0 +1,67 @@
+#include "deferredDeletes.h"
+#include "frmBingo.h"
+#include "frmSplash.h"
+
+#include <QLabel>
+#include <QTest>
+
+// Run with QT_SCALE_FACTOR=2: the windows keep their logical layout and draw
+// their pictures from the bitmaps made at twice the size.
+class tst_HiDpi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QCOMPARE(qApp->devicePixelRatio(), 2.0);
+    }
+
+    void cleanup()
+    {
+        if (frmBingo *board = existingForm<frmBingo>())
+            board->unload();
+        if (frmSplash *splash = existingForm<frmSplash>())
+            splash->unload();
+        processDeletes();
+    }
+
+    void boardLettersComeFromTheDoubleBitmaps_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QRect>("geometry");
+
+        QTest::newRow("Б") << 0 << QRect(40, 16, 24, 29);
+        QTest::newRow("И") << 1 << QRect(112, 16, 25, 23);
+        QTest::newRow("О") << 4 << QRect(328, 16, 24, 29);
+    }
+
+    void boardLettersComeFromTheDoubleBitmaps()
+    {
+        QFETCH(int, index);
+        QFETCH(QRect, geometry);
+
+        frmBingo &board = form<frmBingo>();
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        const QLabel *letter = board.Image[index];
+        QCOMPARE(letter->geometry(), geometry);
+        QCOMPARE(letter->pixmap().devicePixelRatio(), 2.0);
+        QCOMPARE(letter->pixmap().size(), geometry.size() * 2);
+        QCOMPARE(board.size(), QSize(393, 392));
+    }
+
+    void iconAndPhotographComeDoubleToo()
+    {
+        frmBingo &board = form<frmBingo>();
+        QVERIFY(board.windowIcon().availableSizes().contains(QSize(64, 64)));
+        frmSplash &splash = form<frmSplash>();
+        QCOMPARE(splash.imgLogo->pixmap().size(), QSize(702, 414));
+        QCOMPARE(splash.imgLogo->geometry(), QRect(16, 24, 305, 159));
+        QCOMPARE(splash.size(), QSize(481, 284));
+    }
+};
+
+QTEST_MAIN(tst_HiDpi)
+#include "tst_hidpi.moc"
