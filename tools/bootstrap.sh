@@ -22,7 +22,7 @@ install_missing() {
 bootstrap() {
     local build=$1
     shift
-    install_missing cmake make g++ qt6-base-dev libgl-dev fonts-liberation fontconfig libbenchmark-dev
+    install_missing cmake make g++ qt6-base-dev fonts-liberation fontconfig libbenchmark-dev
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$build" -j "$(nproc)"
 }

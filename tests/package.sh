@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The desktop entry and the metainfo pass the ecosystem's validators, and the
+# .deb installs into a scratch root with every file where the entry points.
+# Usage: package.sh BUILD-DIR SOURCE-DIR
+set -euo pipefail
+build=$1
+source=$2
+id=net.ventaro.bingo
+for tool in desktop-file-validate appstreamcli dpkg-shlibdeps; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing (./check installs it)"; exit 1; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+desktop-file-validate "$source/resources/$id.desktop"
+appstreamcli validate --no-net "$source/resources/$id.metainfo.xml"
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
+deb=$(echo "$work"/out/*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6widgets6 libqt6printsupport6 fonts-liberation; do
+    [[ $depends == *"$package"* ]] || { echo "the package does not depend on $package: $depends"; exit 1; }
+done
+
+root=$work/root
+dpkg -x "$deb" "$root"
+entry=$root/usr/share/applications/$id.desktop
+desktop-file-validate "$entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+
+# What the entry names must be installed.
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+icon_name=$(sed -n 's/^Icon=//p' "$entry")
+[ -x "$root/usr/bin/$exec_name" ] || { echo "Exec=$exec_name is not in usr/bin"; exit 1; }
+for size in 32 64; do
+    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon_name.png
+    [ -f "$icon" ] || { echo "no ${size}x${size} icon $icon_name"; exit 1; }
+    file "$icon" | grep -q "$size x $size" || { echo "the ${size}x${size} icon is $(file -b "$icon")"; exit 1; }
+done
+echo "the package installs usr/bin/$exec_name, its entry, its metainfo and both icons"

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Starts a private CUPS scheduler for the test run, with its configuration,
+# spool and socket under DIR, and a default queue that writes PostScript to
+# DIR/out/page.ps. Nothing outside DIR changes. Where the scheduler cannot be
+# started (no root), DIR/unavailable says why and the print test skips.
+# Usage: start.sh DIR
+set -euo pipefail
+dir=$1
+rm -rf "$dir"
+mkdir -p "$dir"/{etc/ppd,spool/tmp,cache,state,log,out}
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "the private print scheduler needs root to start" >"$dir/unavailable"
+    exit 0
+fi
+for tool in cupsd lpadmin lpstat gs; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing (./check installs it)"; exit 1; }
+done
+
+socket=$dir/cups.sock
+cat >"$dir/etc/cupsd.conf" <<CONF
+Listen $socket
+LogLevel warn
+WebInterface No
+Browsing No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+cat >"$dir/etc/cups-files.conf" <<CONF
+FileDevice Yes
+ServerRoot $dir/etc
+RequestRoot $dir/spool
+TempDir $dir/spool/tmp
+CacheDir $dir/cache
+StateDir $dir/state
+AccessLog $dir/log/access_log
+ErrorLog $dir/log/error_log
+PageLog $dir/log/page_log
+SystemGroup root
+CONF
+# Filters and the file backend run as the unprivileged user lp.
+chmod 755 "$dir" "$dir/etc"
+chmod 1777 "$dir/out" "$dir/spool/tmp"
+
+setsid cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
+    >"$dir/log/cupsd.out" 2>&1 </dev/null &
+echo $! >"$dir/cupsd.pid"
+
+for _ in $(seq 100); do
+    lpstat -h "$socket" -r 2>/dev/null | grep -q "is running" && break
+    sleep 0.1
+done
+lpstat -h "$socket" -r | grep -q "is running" || { cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null; exit 1; }
+
+lpadmin -h "$socket" -p bingo-file -E -v "file://$dir/out/page.ps" -m drv:///sample.drv/generic.ppd
+lpadmin -h "$socket" -d bingo-file
+echo "private print scheduler $(cat "$dir/cupsd.pid") at $socket"

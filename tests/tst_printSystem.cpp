@@ -1,0 +1,120 @@
+#include "gameWindows.h"
+#include "scriptedRandom.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+
+// "Print" through the system's print service: a private CUPS scheduler whose
+// default queue writes PostScript to a file (tests/printSystem/start.sh),
+// which Ghostscript turns into the image that is checked here.
+namespace {
+
+constexpr int dpi = 96; // one page pixel to one logical pixel of the board
+
+const QString spoolDir = qEnvironmentVariable("BINGO_PRINT_DIR");
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) <= 16 && qAbs(a.green() - b.green()) <= 16 && qAbs(a.blue() - b.blue()) <= 16;
+}
+
+// The centre of the mark-coloured pixels within a page rectangle, or (-1, -1).
+QPointF markCentre(const QImage &page, const QRect &area)
+{
+    QPointF sum;
+    int count = 0;
+    for (int y = qMax(0, area.top()); y <= qMin(page.height() - 1, area.bottom()); ++y)
+        for (int x = qMax(0, area.left()); x <= qMin(page.width() - 1, area.right()); ++x)
+            if (near(page.pixelColor(x, y), CellLabel::markColour)) {
+                sum += QPointF(x, y);
+                ++count;
+            }
+    return count ? sum / count : QPointF(-1, -1);
+}
+
+int darkPixels(const QImage &page, const QRect &area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += qGray(page.pixel(x, y)) < 128;
+    return count;
+}
+
+} // namespace
+
+class tst_PrintSystem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QFile unavailable(spoolDir + "/unavailable");
+        if (unavailable.open(QIODevice::ReadOnly))
+            QSKIP(unavailable.readAll().trimmed().constData());
+        QVERIFY2(!spoolDir.isEmpty(), "BINGO_PRINT_DIR names the private scheduler's folder");
+        QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), "bingo-file");
+    }
+
+    void printedPageShowsTheBoardAtTrueSize()
+    {
+        frmBingo &board = openBoard();
+        {
+            ScriptedRandom source({0.0f});
+            frmNew &dialog = pressNew(board);
+            QTest::mouseClick(dialog.butOK, Qt::LeftButton);
+        }
+        const int marked[] = {0, 12, 24};
+        for (int i : marked)
+            QTest::mouseClick(board.GameLabel[i], Qt::LeftButton);
+
+        const QString postScript = spoolDir + "/out/page.ps";
+        QFile::remove(postScript);
+        QTest::mouseClick(board.cmdPrint, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(run("lpstat", {"-o"}).trimmed().isEmpty() && QFileInfo(postScript).size() > 0, 60000);
+
+        const QString png = spoolDir + "/out/page.png";
+        run("gs", {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=png16m", QString("-r%1").arg(dpi),
+                   "-sOutputFile=" + png, postScript});
+        const QImage page(png);
+        QVERIFY(!page.isNull());
+
+        // The board stands at the top left of the printable area, one page
+        // pixel to each of its logical pixels.
+        const QPoint origin =
+            (QPrinter().pageLayout().paintRect(QPageLayout::Inch).topLeft() * dpi).toPoint();
+        for (int i : marked) {
+            const QRect cell = board.GameLabel[i]->geometry().translated(origin);
+            const QPointF found = markCentre(page, cell.adjusted(-8, -8, 8, 8));
+            QVERIFY2((found - QRectF(cell).center()).manhattanLength() <= 3,
+                     qPrintable(QString("cell %1 marked at %2,%3, expected %4,%5")
+                                    .arg(i).arg(found.x()).arg(found.y())
+                                    .arg(QRectF(cell).center().x()).arg(QRectF(cell).center().y())));
+        }
+        QVERIFY(markCentre(page, board.GameLabel[6]->geometry().translated(origin)).x() < 0);
+
+        // The letters are there, the buttons are not.
+        QVERIFY(darkPixels(page, board.Image[0]->geometry().translated(origin)) > 20);
+        for (const QPushButton *button : {board.cmdNew, board.cmdAnother, board.cmdPrint})
+            QCOMPARE(darkPixels(page, button->geometry().translated(origin)), 0);
+        QVERIFY(board.cmdPrint->isVisible());
+    }
+};
+
+QTEST_MAIN(tst_PrintSystem)
+#include "tst_printSystem.moc"
