@@ -1,12 +1,10 @@
-#include "form.h"
-#include "frmSplash.h"
+#include "start.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Bingo"));
-    form<frmSplash>().show();
+    startProgram();
     return QApplication::exec();
 }

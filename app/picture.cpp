@@ -1,17 +1,43 @@
 #include "picture.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QResource>
+#include <QtEndian>
+
+namespace {
+
+// The program's bitmaps are its own 24-bit, uncompressed, bottom-up BMPs,
+// embedded uncompressed: reading their pixels in place spares the first
+// window Qt's image-format plugins and decoders.
+QImage readBitmap(const QString &path)
+{
+    const QResource resource(path);
+    const auto *bytes = resource.data();
+    const auto field = [&](int offset) { return qFromLittleEndian<qint32>(bytes + offset); };
+    if (!bytes || resource.compressionAlgorithm() != QResource::NoCompression || resource.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M'
+        || qFromLittleEndian<quint16>(bytes + 28) != 24 || field(30) != 0)
+        return QImage(path);
+    const int width = field(18);
+    const int height = field(22);
+    const int stride = (width * 3 + 3) & ~3;
+    if (width <= 0 || height <= 0 || field(10) + qint64(stride) * height > resource.size())
+        return QImage(path);
+    return QImage(bytes + field(10), width, height, stride, QImage::Format_BGR888).mirrored();
+}
+
+} // namespace
 
 QPixmap picture(const QString &path)
 {
     if (qApp->devicePixelRatio() >= 2) {
         QString doubled = path;
         doubled.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
-        QPixmap large(doubled);
-        if (!large.isNull()) {
+        if (QResource(doubled).isValid()) {
+            QPixmap large = QPixmap::fromImage(readBitmap(doubled));
             large.setDevicePixelRatio(2);
             return large;
         }
     }
-    return QPixmap(path);
+    return QPixmap::fromImage(readBitmap(path));
 }

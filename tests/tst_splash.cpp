@@ -150,7 +150,7 @@ private slots:
     void lettersAreTheBoardsPictures()
     {
         const QLabel *letters[] = {splash->Image1, splash->Image5, splash->Image4, splash->Image3, splash->Image2};
-        const char *files[] = {":/letterBe.png", ":/letterI.png", ":/letterEn.png", ":/letterGe.png", ":/letterO.png"};
+        const char *files[] = {":/letterBe.bmp", ":/letterI.bmp", ":/letterEn.bmp", ":/letterGe.bmp", ":/letterO.bmp"};
         for (int i = 0; i < 5; ++i)
             QCOMPARE(letters[i]->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                      QImage(files[i]).convertToFormat(QImage::Format_RGB32));

@@ -461,14 +461,16 @@ int main(int argc, char **argv)
     };
     bool ok = true;
     for (int scale : {1, 2}) {
-        // Qt picks "name@2x.png" in place of "name.png" on a screen scaled by 2.
-        const auto file = [&](const char *name) {
-            return out.filePath(QString::fromLatin1(name) + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png")));
+        // The program takes "name@2x" in place of "name" on a screen scaled by 2.
+        const auto file = [&](const char *name, const char *type) {
+            return out.filePath(QString::fromLatin1(name) + (scale == 2 ? "@2x." : ".") + QLatin1String(type));
         };
+        // The pictures of the first window are 24-bit bitmaps, which load
+        // several times faster than PNG; the icon needs PNG's transparency.
         for (const Letter &l : letters)
-            ok = save(letterPicture(l.letter, l.size, scale), file(l.file)) && ok;
-        ok = save(iconPicture(scale), file("icon")) && ok;
-        ok = save(photographPicture(scale), file("photograph")) && ok;
+            ok = save(letterPicture(l.letter, l.size, scale), file(l.file, "bmp")) && ok;
+        ok = save(iconPicture(scale), file("icon", "png")) && ok;
+        ok = save(photographPicture(scale), file("photograph", "bmp")) && ok;
     }
     return ok ? 0 : 1;
 }

@@ -26,11 +26,11 @@ struct LetterPicture
 };
 // Each letter stands 360 twips right of its column's left edge, all at Top 240.
 constexpr LetterPicture letterPictures[] = {
-    {600, ":/letterBe.png", u'Б'},
-    {1680, ":/letterI.png", u'И'},
-    {2760, ":/letterEn.png", u'Н'},
-    {3840, ":/letterGe.png", u'Г'},
-    {4920, ":/letterO.png", u'О'},
+    {600, ":/letterBe.bmp", u'Б'},
+    {1680, ":/letterI.bmp", u'И'},
+    {2760, ":/letterEn.bmp", u'Н'},
+    {3840, ":/letterGe.bmp", u'Г'},
+    {4920, ":/letterO.bmp", u'О'},
 };
 
 struct GridLine

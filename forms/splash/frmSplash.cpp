@@ -6,7 +6,7 @@
 #include "twips.h"
 
 #include <QKeyEvent>
-#include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
@@ -80,9 +80,16 @@ void SplashFrame::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void StretchedPicture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(rect(), pixmap());
+}
+
 frmSplash::frmSplash()
     : Frame1(new SplashFrame(this))
     , Timer1(new QTimer(this))
+    , imgLogo(new StretchedPicture(Frame1))
 {
     // A fixed border with neither caption nor control box: no title bar.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
@@ -93,18 +100,18 @@ frmSplash::frmSplash()
     setAccessibleName(QStringLiteral("Ventaro, БИНГО"));
     setAccessibleDescription(instructions);
 
-    imgLogo = makePicture(Frame1, ":/photograph.png", twipPoint(240, 360),
-                          tr("A wide square with a cathedral and a clock tower"));
+    imgLogo->setAccessibleName(tr("A wide square with a cathedral and a clock tower"));
+    imgLogo->setPixmap(picture(QStringLiteral(":/photograph.bmp")));
     imgLogo->setScaledContents(true);
     imgLogo->setGeometry(twipRect(240, 360, 4575, 2385));
     lblCompanyProduct = makeAutoSizedLabel(Frame1, QStringLiteral("Ventaro,"), twipPoint(4920, 360), arial(18, true));
 
     // The title's letters fall on a diagonal, each 360 right of and 240 below the one before.
-    Image1 = makePicture(Frame1, ":/letterBe.png", twipPoint(4920, 840), QStringLiteral("Б"));
-    Image5 = makePicture(Frame1, ":/letterI.png", twipPoint(5280, 1080), QStringLiteral("И"));
-    Image4 = makePicture(Frame1, ":/letterEn.png", twipPoint(5640, 1320), QStringLiteral("Н"));
-    Image3 = makePicture(Frame1, ":/letterGe.png", twipPoint(6000, 1560), QStringLiteral("Г"));
-    Image2 = makePicture(Frame1, ":/letterO.png", twipPoint(6360, 1800), QStringLiteral("О"));
+    Image1 = makePicture(Frame1, ":/letterBe.bmp", twipPoint(4920, 840), QStringLiteral("Б"));
+    Image5 = makePicture(Frame1, ":/letterI.bmp", twipPoint(5280, 1080), QStringLiteral("И"));
+    Image4 = makePicture(Frame1, ":/letterEn.bmp", twipPoint(5640, 1320), QStringLiteral("Н"));
+    Image3 = makePicture(Frame1, ":/letterGe.bmp", twipPoint(6000, 1560), QStringLiteral("Г"));
+    Image2 = makePicture(Frame1, ":/letterO.bmp", twipPoint(6360, 1800), QStringLiteral("О"));
 
     lblPlatform = makeAutoSizedLabel(Frame1, QStringLiteral("for Windows"), twipPoint(4965, 2340), arial(15.75, true),
                                      Qt::AlignRight);

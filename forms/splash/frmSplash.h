@@ -3,8 +3,8 @@
 #include "form.h"
 
 #include <QFrame>
+#include <QLabel>
 
-class QLabel;
 class QTimer;
 
 // The frame that fills the splash: a click on its bare surface, where no
@@ -29,6 +29,19 @@ private:
     bool m_pressedOnBare = false;
 };
 
+// A picture stretched to fill its control as a stretching blit does, without
+// smoothing, which would cost the first frame a millisecond.
+class StretchedPicture : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // frmSplash, the start-up window: title, photograph, version and how to
 // play. It hands over to the board on its timer's tick ten seconds after the
 // load, on a character key or on a click on the bare frame, and is then gone.
@@ -41,7 +54,7 @@ public:
 
     SplashFrame *const Frame1;
     QTimer *const Timer1;
-    QLabel *imgLogo;
+    StretchedPicture *const imgLogo;
     QLabel *lblCompanyProduct;
     QLabel *lblPlatform;
     QLabel *lblVersion;
