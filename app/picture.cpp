@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QResource>
 #include <QtEndian>
 
@@ -40,4 +41,14 @@ QPixmap picture(const QString &path)
         }
     }
     return QPixmap::fromImage(readBitmap(path));
+}
+
+QLabel *makePictureLabel(QWidget *parent, const QString &path, QPoint topLeft, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setAccessibleName(name);
+    const QPixmap pixmap = picture(path);
+    label->setPixmap(pixmap);
+    label->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
+    return label;
 }

@@ -86,13 +86,9 @@ frmBingo::frmBingo()
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     resize(px(5895), px(5880));
 
-    for (int i = 0; i < 5; ++i) {
-        Image[i] = new QLabel(this);
-        const QPixmap letter = picture(QString::fromLatin1(letterPictures[i].file));
-        Image[i]->setPixmap(letter);
-        Image[i]->setAccessibleName(QChar(letterPictures[i].letter));
-        Image[i]->setGeometry(QRect(twipPoint(letterPictures[i].left, 240), letter.deviceIndependentSize().toSize()));
-    }
+    for (int i = 0; i < 5; ++i)
+        Image[i] = makePictureLabel(this, QString::fromLatin1(letterPictures[i].file), twipPoint(letterPictures[i].left, 240),
+                                    QChar(letterPictures[i].letter));
 
     connect(cmdNew, &QPushButton::clicked, this, [this] { handleEvent([this] { cmdNew_Click(); }); });
     connect(cmdAnother, &QPushButton::clicked, this, [this] { handleEvent([this] { cmdAnother_Click(); }); });

@@ -43,16 +43,6 @@ QLabel *makeAutoSizedLabel(QWidget *frame, const QString &caption, QPoint topLef
     return label;
 }
 
-QLabel *makePicture(QWidget *frame, const char *file, QPoint topLeft, const QString &name)
-{
-    auto *label = new QLabel(frame);
-    label->setAccessibleName(name);
-    const QPixmap pixmap = picture(QString::fromLatin1(file));
-    label->setPixmap(pixmap);
-    label->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
-    return label;
-}
-
 } // namespace
 
 SplashFrame::SplashFrame(QWidget *parent) : QFrame(parent)
@@ -107,11 +97,11 @@ frmSplash::frmSplash()
     lblCompanyProduct = makeAutoSizedLabel(Frame1, QStringLiteral("Ventaro,"), twipPoint(4920, 360), arial(18, true));
 
     // The title's letters fall on a diagonal, each 360 right of and 240 below the one before.
-    Image1 = makePicture(Frame1, ":/letterBe.bmp", twipPoint(4920, 840), QStringLiteral("Б"));
-    Image5 = makePicture(Frame1, ":/letterI.bmp", twipPoint(5280, 1080), QStringLiteral("И"));
-    Image4 = makePicture(Frame1, ":/letterEn.bmp", twipPoint(5640, 1320), QStringLiteral("Н"));
-    Image3 = makePicture(Frame1, ":/letterGe.bmp", twipPoint(6000, 1560), QStringLiteral("Г"));
-    Image2 = makePicture(Frame1, ":/letterO.bmp", twipPoint(6360, 1800), QStringLiteral("О"));
+    Image1 = makePictureLabel(Frame1, QStringLiteral(":/letterBe.bmp"), twipPoint(4920, 840), QStringLiteral("Б"));
+    Image5 = makePictureLabel(Frame1, QStringLiteral(":/letterI.bmp"), twipPoint(5280, 1080), QStringLiteral("И"));
+    Image4 = makePictureLabel(Frame1, QStringLiteral(":/letterEn.bmp"), twipPoint(5640, 1320), QStringLiteral("Н"));
+    Image3 = makePictureLabel(Frame1, QStringLiteral(":/letterGe.bmp"), twipPoint(6000, 1560), QStringLiteral("Г"));
+    Image2 = makePictureLabel(Frame1, QStringLiteral(":/letterO.bmp"), twipPoint(6360, 1800), QStringLiteral("О"));
 
     lblPlatform = makeAutoSizedLabel(Frame1, QStringLiteral("for Windows"), twipPoint(4965, 2340), arial(15.75, true),
                                      Qt::AlignRight);
