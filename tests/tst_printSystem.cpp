@@ -86,7 +86,11 @@ private slots:
         const QString postScript = spoolDir + "/out/page.ps";
         QFile::remove(postScript);
         QTest::mouseClick(board.cmdPrint, Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(run("lpstat", {"-o"}).trimmed().isEmpty() && QFileInfo(postScript).size() > 0, 60000);
+        // Done when nothing is queued and the job is among the finished ones, printed or not.
+        QTRY_VERIFY_WITH_TIMEOUT(run("lpstat", {"-o"}).trimmed().isEmpty()
+                                     && !run("lpstat", {"-W", "completed", "-o"}).trimmed().isEmpty(),
+                                 60000);
+        QVERIFY2(QFileInfo(postScript).size() > 0, "the job printed nothing: see log/error_log of the scheduler");
 
         const QString png = spoolDir + "/out/page.png";
         run("gs", {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=png16m", QString("-r%1").arg(dpi),

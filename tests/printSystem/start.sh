@@ -6,13 +6,26 @@
 # Usage: start.sh DIR
 set -euo pipefail
 dir=$1
-rm -rf "$dir"
-mkdir -p "$dir"/{etc/ppd,spool/tmp,cache,state,log,out}
+bash "$(dirname "$0")/stop.sh" "$dir"
+mkdir -p "$(dirname "$dir")"
 
 if [ "$(id -u)" -ne 0 ]; then
+    mkdir -p "$dir"
     echo "the private print scheduler needs root to start" >"$dir/unavailable"
     exit 0
 fi
+# Filters run as the unprivileged user lp and must reach the spool. Where the
+# build tree lies beyond lp's reach (a home folder of mode 700), the
+# scheduler's files go to a private folder under /tmp that DIR links to.
+if runuser -u lp -- test -x "$(dirname "$dir")"; then
+    mkdir -p "$dir"
+else
+    private=$(mktemp -d /tmp/bingo-print.XXXXXX)
+    chmod 755 "$private"
+    ln -s "$private" "$dir"
+    dir=$private
+fi
+mkdir -p "$dir"/{etc/ppd,spool/tmp,cache,state,log,out}
 for tool in cupsd lpadmin lpstat gs; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (./check installs it)"; exit 1; }
 done
@@ -46,7 +59,6 @@ ErrorLog $dir/log/error_log
 PageLog $dir/log/page_log
 SystemGroup root
 CONF
-# Filters and the file backend run as the unprivileged user lp.
 chmod 755 "$dir" "$dir/etc"
 chmod 1777 "$dir/out" "$dir/spool/tmp"
 
