@@ -51,6 +51,15 @@ inline void typeInto(QLineEdit *box, const QString &text)
     QTest::keyClicks(box, text);
 }
 
+// Accepts the range dialog with the range typed into it.
+inline void acceptRange(frmBingo &board, const QString &start, const QString &end)
+{
+    frmNew &dialog = pressNew(board);
+    typeInto(dialog.txtStart, start);
+    typeInto(dialog.txtEnd, end);
+    QTest::mouseClick(dialog.butOK, Qt::LeftButton);
+}
+
 // The range as the card generator holds it.
 inline QPair<int, int> storedRange()
 {

@@ -86,15 +86,6 @@ private slots:
         QCOMPARE(accessible(splash.lblWarning, QAccessible::Name), splash.lblWarning->text());
         QCOMPARE(accessible(splash.Image5, QAccessible::Name), "И");
     }
-
-private:
-    void acceptRange(frmBingo &on, const QString &start, const QString &end)
-    {
-        frmNew &dialog = pressNew(on);
-        typeInto(dialog.txtStart, start);
-        typeInto(dialog.txtEnd, end);
-        QTest::mouseClick(dialog.butOK, Qt::LeftButton);
-    }
 };
 
 QTEST_MAIN(tst_Accessibility)

@@ -13,15 +13,6 @@ namespace {
 
 constexpr QColor white{0xFF, 0xFF, 0xFF};
 
-// Accepts the dialog with the range typed into it.
-void acceptRange(frmBingo &board, const QString &start, const QString &end)
-{
-    frmNew &dialog = pressNew(board);
-    typeInto(dialog.txtStart, start);
-    typeInto(dialog.txtEnd, end);
-    QTest::mouseClick(dialog.butOK, Qt::LeftButton);
-}
-
 QPoint centreOf(const QWidget *control)
 {
     return control->geometry().center();
