@@ -4,7 +4,7 @@
 
 #include <QCloseEvent>
 
-Form::Form(QWidget *parent) : QWidget(parent)
+Form::Form()
 {
     setAttribute(Qt::WA_DeleteOnClose);
 }

@@ -22,7 +22,7 @@ public:
     bool isUnloading() const { return m_unloading; }
 
 protected:
-    explicit Form(QWidget *parent = nullptr);
+    Form();
 
     virtual void Form_Load() {}
     virtual void Form_Unload(int &Cancel);
