@@ -1,3 +1,4 @@
+#include "captionInk.h"
 #include "gameWindows.h"
 #include "messageBoxCatcher.h"
 #include "scriptedRandom.h"
@@ -34,8 +35,10 @@ private slots:
         QCOMPARE(dialog.butCancel->text(), "Cancel");
 
         QStringList captions;
-        for (const QLabel *label : dialog.findChildren<QLabel *>())
+        for (QLabel *label : dialog.findChildren<QLabel *>()) {
             captions << label->text() + " at " + QString::number(label->y());
+            QVERIFY2(qAbs(inkTop(label) - inkTopWhenTopAligned(label)) <= 1, "the caption reads from the top");
+        }
         captions.sort();
         QCOMPARE(captions, QStringList({"End Bingo sheet at: at 88", "Start Bingo sheet at: at 16"}));
     }

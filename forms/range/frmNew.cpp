@@ -13,11 +13,16 @@
 
 namespace {
 
-// The label names its box for assistive technology.
+// The caption reads from the top of its box, as the forms draw one. A
+// desktop font larger than the design's widens the box to the right, and
+// lengthens it down, rather than clip the caption. The label names its box
+// for assistive technology.
 void addLabel(QWidget *parent, const char *caption, QRect geometry, QLineEdit *box)
 {
     auto *label = new QLabel(QString::fromLatin1(caption), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(geometry);
+    label->resize(label->size().expandedTo(label->sizeHint()));
     label->setBuddy(box);
 }
 
