@@ -1,9 +1,11 @@
+#include "captionInk.h"
 #include "cellLabel.h"
 #include "deferredDeletes.h"
 #include "dataCenter.h"
 #include "frmBingo.h"
 #include "frmSplash.h"
 
+#include <QCloseEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QScreen>
@@ -127,6 +129,22 @@ private slots:
             QCOMPARE(label->size(), label->sizeHint());
     }
 
+    void captionsReadFromTheTop_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("To play:") << "Label1";
+        QTest::newRow("the instructions") << "lblWarning";
+        QTest::newRow("the copyright") << "lblCopyright";
+        QTest::newRow("the maker's name") << "lblCompany";
+    }
+
+    void captionsReadFromTheTop()
+    {
+        QFETCH(QString, control);
+        auto *label = qobject_cast<QLabel *>(named(control));
+        QVERIFY(qAbs(inkTop(label) - inkTopWhenTopAligned(label)) <= 1);
+    }
+
     void instructionsReadExactly()
     {
         const QString expected = "\"New\" begins a new game, asking for a starting number and an ending number.  "
@@ -165,26 +183,33 @@ private slots:
         QVERIFY(!splash->Timer1->isSingleShot());
     }
 
+    // Each key with the text an X server gives it.
     void characterKeysHandOver_data()
     {
         QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("handsOver");
 
-        QTest::newRow("a letter") << int(Qt::Key_A) << true;
-        QTest::newRow("a digit") << int(Qt::Key_5) << true;
-        QTest::newRow("Space") << int(Qt::Key_Space) << true;
-        QTest::newRow("Enter") << int(Qt::Key_Return) << true;
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << true;
-        QTest::newRow("an arrow key") << int(Qt::Key_Left) << false;
-        QTest::newRow("Shift") << int(Qt::Key_Shift) << false;
-        QTest::newRow("a function key") << int(Qt::Key_F1) << false;
+        QTest::newRow("a letter") << int(Qt::Key_A) << "a" << true;
+        QTest::newRow("a digit") << int(Qt::Key_5) << "5" << true;
+        QTest::newRow("Space") << int(Qt::Key_Space) << " " << true;
+        QTest::newRow("Enter") << int(Qt::Key_Return) << "\r" << true;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << "\x1b" << true;
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << "\b" << true;
+        QTest::newRow("Tab") << int(Qt::Key_Tab) << "\t" << true;
+        QTest::newRow("Delete, though Qt types DEL") << int(Qt::Key_Delete) << "\x7f" << false;
+        QTest::newRow("Insert") << int(Qt::Key_Insert) << "" << false;
+        QTest::newRow("an arrow key") << int(Qt::Key_Left) << "" << false;
+        QTest::newRow("Shift") << int(Qt::Key_Shift) << "" << false;
+        QTest::newRow("a function key") << int(Qt::Key_F1) << "" << false;
     }
 
     void characterKeysHandOver()
     {
         QFETCH(int, key);
+        QFETCH(QString, text);
         QFETCH(bool, handsOver);
-        QTest::keyClick(splash->windowHandle(), Qt::Key(key));
+        QTest::sendKeyEvent(QTest::Click, splash->windowHandle(), Qt::Key(key), text, Qt::NoModifier);
         QCOMPARE(handedOver(), handsOver);
     }
 
@@ -219,9 +244,22 @@ private slots:
         QCOMPARE(handedOver(), handsOver);
     }
 
-    void timerTickHandsOver()
+    void tickOrCloseRequestHandsOver_data()
     {
-        tick(splash->Timer1);
+        QTest::addColumn<bool>("closeRequest");
+        QTest::newRow("the timer's tick") << false;
+        QTest::newRow("a window manager's close request") << true;
+    }
+
+    void tickOrCloseRequestHandsOver()
+    {
+        QFETCH(bool, closeRequest);
+        if (closeRequest) {
+            // As the window system delivers it: to the window, not the widget.
+            QCloseEvent request;
+            QCoreApplication::sendEvent(splash->windowHandle(), &request);
+        } else
+            tick(splash->Timer1);
         QVERIFY(handedOver());
     }
 

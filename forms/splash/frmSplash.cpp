@@ -5,6 +5,7 @@
 #include "picture.h"
 #include "twips.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -25,9 +26,11 @@ QFont arial(qreal points, bool bold)
     return font;
 }
 
+// Its caption reads from the top of its box, as the forms draw one.
 QLabel *makeLabel(QWidget *frame, const QString &caption, QRect geometry, const QFont &font)
 {
     auto *label = new QLabel(caption, frame);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(font);
     label->setGeometry(geometry);
     return label;
@@ -81,8 +84,12 @@ frmSplash::frmSplash()
     , Timer1(new QTimer(this))
     , imgLogo(new StretchedPicture(Frame1))
 {
-    // A fixed border with neither caption nor control box: no title bar.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint);
+    // A fixed border with neither caption nor control box: no title bar. A
+    // Wayland client draws its own title bar and buttons unless it is frameless.
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    if (QGuiApplication::platformName().startsWith(u"wayland"))
+        flags |= Qt::FramelessWindowHint;
+    setWindowFlags(flags);
     setFixedSize(px(7215), px(4260));
 
     Frame1->setGeometry(twipRect(0, 0, 7200, 4170));
@@ -110,7 +117,6 @@ frmSplash::frmSplash()
     Label1 = makeLabel(Frame1, QStringLiteral("To play:"), twipRect(240, 2880, 975, 255), arial(8.25, false));
     lblWarning = makeLabel(Frame1, instructions, twipRect(240, 3120, 4095, 915), arial(8.25, false));
     lblWarning->setWordWrap(true);
-    lblWarning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblCopyright = makeLabel(Frame1, QStringLiteral("Copyright © 2026 Ventaro"), twipRect(4560, 3360, 2415, 255),
                              arial(8.25, false));
     lblCompany = makeLabel(Frame1, QStringLiteral("Ventaro Software"), twipRect(4560, 3600, 2415, 255),
@@ -131,12 +137,24 @@ void frmSplash::showEvent(QShowEvent *event)
 }
 
 // Key preview: nothing on the splash takes the focus, so every key comes
-// here; those that produce a character are the window's KeyPress.
+// here; those that produce a character are the window's KeyPress. Qt gives
+// Delete the character DEL, which the keyboard of the window system the game
+// was made for does not type.
 void frmSplash::keyPressEvent(QKeyEvent *event)
 {
-    if (event->text().isEmpty())
+    if (event->text().isEmpty() || event->key() == Qt::Key_Delete)
         return Form::keyPressEvent(event);
     handleEvent([this] { Form_KeyPress(); });
+}
+
+// The splash offers nothing to close it by; a close request that reaches it
+// anyway (a window manager's Alt+F4) hands over like a key, rather than end
+// the program before the board was ever seen.
+void frmSplash::closeEvent(QCloseEvent *event)
+{
+    if (!isUnloading())
+        handleEvent([this] { Frame1_Click(); });
+    Form::closeEvent(event);
 }
 
 void frmSplash::Form_KeyPress()
