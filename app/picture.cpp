@@ -31,16 +31,18 @@ QImage readBitmap(const QString &path)
 
 QPixmap picture(const QString &path)
 {
-    if (qApp->devicePixelRatio() >= 2) {
-        QString doubled = path;
-        doubled.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
-        if (QResource(doubled).isValid()) {
-            QPixmap large = QPixmap::fromImage(readBitmap(doubled));
-            large.setDevicePixelRatio(2);
-            return large;
-        }
-    }
-    return QPixmap::fromImage(readBitmap(path));
+    const qreal ratio = qApp->devicePixelRatio();
+    QString doubled = path;
+    doubled.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    if (ratio <= 1 || !QResource(doubled).isValid())
+        return QPixmap::fromImage(readBitmap(path));
+
+    QImage large = readBitmap(doubled);
+    const QSize logical = large.size() / 2;
+    if (ratio != 2)
+        large = large.scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    large.setDevicePixelRatio(ratio);
+    return QPixmap::fromImage(std::move(large));
 }
 
 QLabel *makePictureLabel(QWidget *parent, const QString &path, QPoint topLeft, const QString &name)

@@ -6,9 +6,9 @@ class QLabel;
 class QPoint;
 class QWidget;
 
-// A picture the program carries, loaded for the screen's density: on a screen
-// scaled by two or more, the one drawn at twice the size ("name@2x.bmp" for "name.bmp"), at
-// the same logical size.
+// A picture the program carries, loaded for the screen's density: on a
+// scaled screen, the one drawn at twice the size ("name@2x.bmp" for
+// "name.bmp"), smoothly scaled to the screen's pixels, at the same logical size.
 QPixmap picture(const QString &path);
 
 // An image control: the picture at its natural size with its top-left corner
