@@ -8,6 +8,8 @@
 QWidget &startProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Bingo"));
+    // Wayland docks find the program's name and icon through its desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.ventaro.bingo"));
     frmSplash &splash = form<frmSplash>();
     splash.show();
     return splash;

@@ -74,6 +74,22 @@ private slots:
         QVERIFY(board->cmdPrint->isEnabled());
     }
 
+    void enterOrSpaceOnAFocusedButtonPressesIt_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void enterOrSpaceOnAFocusedButtonPressesIt()
+    {
+        QFETCH(int, key);
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        QCOMPARE(QApplication::focusWidget(), board->cmdNew);
+        QTest::keyClick(board->cmdNew, Qt::Key(key));
+        QVERIFY(existingForm<frmNew>());
+    }
+
     void anotherDealsFromTheLastAcceptedRange()
     {
         ScriptedRandom source({highestDraw});

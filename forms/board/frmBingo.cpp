@@ -14,9 +14,32 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
+#include <cmath>
+
 namespace {
 
 constexpr QColor white{0xFF, 0xFF, 0xFF};
+
+// The board is paper, white whatever the desktop's theme, so what is drawn on
+// it takes the system colour its definition names only where that colour
+// reads on white; where a dark theme makes it light, it is black.
+double contrastWithWhite(const QColor &colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const double luminance =
+        0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    return 1.05 / (luminance + 0.05);
+}
+
+QColor readableOnWhite(const QColor &colour, double minimumContrast)
+{
+    return contrastWithWhite(colour) >= minimumContrast ? colour : QColor(Qt::black);
+}
+
+constexpr double textContrast = 4.5;
+constexpr double lineContrast = 3.0;
 
 struct LetterPicture
 {
@@ -46,12 +69,14 @@ constexpr GridLine gridLines[] = {
     {240, 1680, 5640, 1680}, {240, 3360, 5640, 3360}, {240, 4200, 5640, 4200},
 };
 
+// Enter or Space on a focused button presses that button; none is the
+// window's default.
 QPushButton *makeButton(QWidget *parent, const char *caption, QRect geometry, bool enabled)
 {
     auto *button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setGeometry(geometry);
     button->setEnabled(enabled);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -67,7 +92,8 @@ CellLabel *makeCell(QWidget *parent, int index)
     cell->setFont(font);
 
     QPalette palette = cell->palette();
-    palette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ButtonText));
+    palette.setColor(QPalette::WindowText,
+                     readableOnWhite(QApplication::palette().color(QPalette::ButtonText), textContrast));
     cell->setPalette(palette);
     cell->setBackColor(index == 0 ? white : QApplication::palette().color(QPalette::HighlightedText));
     return cell;
@@ -167,7 +193,7 @@ void frmBingo::GameLabel_DblClick(int Index)
 void frmBingo::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    painter.setPen(QPen(readableOnWhite(palette().color(QPalette::WindowText), lineContrast), 0));
     for (const GridLine &line : gridLines)
         painter.drawLine(twipPoint(line.x1, line.y1), twipPoint(line.x2, line.y2));
 }
