@@ -1,5 +1,5 @@
-# Sourced by ./play and ./check: installs the Debian packages the build needs
-# where they are missing, then configures and builds out of tree.
+# Sourced by ./play and ./check: installs the Debian packages the game needs
+# to build where they are missing, then configures out of tree.
 # Usage: bootstrap BUILD-DIR [CMAKE-OPTION...]
 
 as_root() {
@@ -22,7 +22,6 @@ install_missing() {
 bootstrap() {
     local build=$1
     shift
-    install_missing cmake make g++ qt6-base-dev fonts-liberation fontconfig libbenchmark-dev
+    install_missing cmake make g++ qt6-base-dev fonts-liberation fontconfig
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$build" -j "$(nproc)"
 }
