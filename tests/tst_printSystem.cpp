@@ -1,5 +1,6 @@
 #include "gameWindows.h"
 #include "scriptedRandom.h"
+#include "wcagContrast.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -111,6 +112,10 @@ private slots:
                                     .arg(QRectF(cell).center().x()).arg(QRectF(cell).center().y())));
         }
         QVERIFY(markCentre(page, board.GameLabel[6]->geometry().translated(origin)).x() < 0);
+        // The numbers are dark on the white paper, whatever the desktop's theme.
+        const double numbers = contrastWithWhite(darkest(page, board.GameLabel[6]->geometry().translated(origin)));
+        qInfo("printed numbers on white: %.2f : 1", numbers);
+        QVERIFY(numbers >= 4.5);
 
         // The letters are there, the buttons are not.
         QVERIFY(darkPixels(page, board.Image[0]->geometry().translated(origin)) > 20);

@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Runs a command on a real desktop started for it alone, with its own
+# runtime and configuration folders, and stops that desktop by its process
+# id when the command ends, passed or failed.
+#   gtk-dark      X (Xvfb), GNOME's dark theme through Qt's GTK3 platform theme
+#   qt6ct-darker  X (Xvfb), qt6ct's "darker" colour scheme
+#   gnome-12pt    X (Xvfb), GNOME's desktop font at 12 pt through the GTK3 theme
+#   weston        a headless Weston compositor, Qt on Wayland
+# Usage: onDesktop.sh DESKTOP COMMAND [ARGUMENT...]
+set -euo pipefail
+desktop=$1
+shift
+
+private=$(mktemp -d /tmp/bingo-desktop.XXXXXX)
+pids=()
+stop() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$private"
+}
+trap stop EXIT
+
+export XDG_RUNTIME_DIR=$private/runtime XDG_CONFIG_HOME=$private/config
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir "$XDG_CONFIG_HOME"
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE GTK_THEME
+# GTK looks for no accessibility bus and keeps its settings in memory.
+export NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
+
+# Waits until the file holds something, as a server writes it once it is ready.
+await() {
+    for _ in $(seq 100); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    echo "$2 did not start"
+    exit 1
+}
+
+start_x() {
+    command -v Xvfb >/dev/null || { echo "Xvfb is missing (./check installs it)"; exit 1; }
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$private/display" 2>"$private/xvfb.log" &
+    pids+=($!)
+    await "$private/display" Xvfb
+    export DISPLAY=:$(cat "$private/display") QT_QPA_PLATFORM=xcb
+}
+
+case $desktop in
+gtk-dark)
+    start_x
+    export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+    ;;
+qt6ct-darker)
+    start_x
+    mkdir "$XDG_CONFIG_HOME/qt6ct"
+    cat >"$XDG_CONFIG_HOME/qt6ct/qt6ct.conf" <<CONF
+[Appearance]
+custom_palette=true
+color_scheme_path=/usr/share/qt6ct/colors/darker.conf
+style=Fusion
+CONF
+    export QT_QPA_PLATFORMTHEME=qt6ct
+    ;;
+gnome-12pt)
+    start_x
+    mkdir "$XDG_CONFIG_HOME/gtk-3.0"
+    printf '[Settings]\ngtk-font-name=Liberation Sans 12\n' >"$XDG_CONFIG_HOME/gtk-3.0/settings.ini"
+    export QT_QPA_PLATFORMTHEME=gtk3
+    ;;
+weston)
+    command -v weston >/dev/null || { echo "weston is missing (./check installs it)"; exit 1; }
+    weston --backend=headless-backend.so --use-pixman --no-config --idle-time=0 --socket=bingo \
+        --width=1024 --height=768 >"$private/weston.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        [ -S "$XDG_RUNTIME_DIR/bingo" ] && break
+        sleep 0.1
+    done
+    [ -S "$XDG_RUNTIME_DIR/bingo" ] || { cat "$private/weston.log"; echo "weston did not start"; exit 1; }
+    export WAYLAND_DISPLAY=bingo QT_QPA_PLATFORM=wayland
+    ;;
+*)
+    echo "no desktop named $desktop"
+    exit 1
+    ;;
+esac
+
+"$@"

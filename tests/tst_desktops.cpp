@@ -1,0 +1,91 @@
+#include "frmSplash.h"
+#include "gameWindows.h"
+#include "scriptedRandom.h"
+#include "start.h"
+#include "wcagContrast.h"
+
+#include <QLabel>
+#include <QWindow>
+
+// The windows on the desktops players use. Each function runs on the desktop
+// that tests/onDesktop.sh starts for it, as tests/CMakeLists.txt registers it.
+class tst_Desktops : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void cleanup()
+    {
+        if (frmSplash *splash = existingForm<frmSplash>())
+            splash->unload();
+        unloadAll();
+    }
+
+    // On a dark theme the board stays white paper with dark ink.
+    void boardIsPaper()
+    {
+        QVERIFY2(QApplication::palette().color(QPalette::Window).lightness() < 128, "the desktop's theme is dark");
+        frmBingo &board = openBoard();
+        {
+            ScriptedRandom source({0.0f});
+            acceptRange(board, "1", "75");
+        }
+        const QImage image = board.grab().toImage();
+
+        double numbers = 21;
+        for (const CellLabel *cell : board.GameLabel)
+            numbers = qMin(numbers, contrastWithWhite(darkest(image, cell->geometry())));
+        // Line5, between the first two columns, and Line10, under the first row.
+        const double lines = qMin(contrastWithWhite(image.pixelColor(88, 200)),
+                                  contrastWithWhite(image.pixelColor(200, 112)));
+        qInfo("contrast on white: numbers %.2f : 1, lines %.2f : 1", numbers, lines);
+        QVERIFY(numbers >= 4.5);
+        QVERIFY(lines >= 3);
+        QCOMPARE(image.pixelColor(board.GameLabel[0]->geometry().topLeft()), QColor(Qt::white));
+    }
+
+    // At a large desktop font no caption is cut, and the labels keep their place.
+    void captionsAreWhole()
+    {
+        QVERIFY2(QApplication::font().pointSizeF() >= 12, "the desktop's font is 12 pt");
+        frmBingo &board = openBoard();
+        for (QPushButton *button : {board.cmdNew, board.cmdAnother, board.cmdPrint})
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+
+        const frmNew &dialog = pressNew(board);
+        const QPoint places[] = {{8, 16}, {8, 88}};
+        const QList<QLabel *> labels = dialog.findChildren<QLabel *>();
+        QCOMPARE(labels.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            const QLabel *label = labels[i];
+            const QFontMetrics metrics(label->font());
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(), qPrintable(label->text()));
+            QVERIFY(metrics.height() <= label->height());
+            QCOMPARE(label->pos(), places[i]);
+        }
+    }
+
+    // Under a Wayland compositor the splash is a bare surface and hands over.
+    void splashIsBareOnWayland()
+    {
+        QCOMPARE(QGuiApplication::platformName(), "wayland");
+        QWidget &splash = startProgram();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QCOMPARE(QGuiApplication::desktopFileName(), "net.ventaro.bingo");
+        QCOMPARE(splash.windowHandle()->frameMargins(), QMargins());
+        QCOMPARE(splash.frameGeometry().size(), QSize(481, 284));
+        qInfo("the splash's surface: %d x %d", splash.frameGeometry().width(), splash.frameGeometry().height());
+
+        QTest::keyClick(splash.windowHandle(), Qt::Key_A);
+        frmBingo *board = existingForm<frmBingo>();
+        QVERIFY(board);
+        QVERIFY(QTest::qWaitForWindowExposed(board));
+        QVERIFY(!existingForm<frmSplash>());
+    }
+
+};
+
+QTEST_MAIN(tst_Desktops)
+#include "tst_desktops.moc"
