@@ -2,6 +2,8 @@
 # Runs a command on a real desktop started for it alone, with its own
 # runtime and configuration folders, and stops that desktop by its process
 # id when the command ends, passed or failed.
+#   x11           X (Xvfb) alone
+#   openbox       X (Xvfb) with the openbox window manager
 #   gtk-dark      X (Xvfb), GNOME's dark theme through Qt's GTK3 platform theme
 #   qt6ct-darker  X (Xvfb), qt6ct's "darker" colour scheme
 #   gnome-12pt    X (Xvfb), GNOME's desktop font at 12 pt through the GTK3 theme
@@ -48,6 +50,18 @@ start_x() {
 }
 
 case $desktop in
+x11)
+    start_x
+    ;;
+openbox)
+    start_x
+    openbox --sm-disable >"$private/openbox.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+        sleep 0.1
+    done
+    ;;
 gtk-dark)
     start_x
     export QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
