@@ -2,10 +2,25 @@
 
 #include "handleEvent.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
+
+namespace {
+
+// Screen readers announce a window as one, a frame with its caption, when it
+// appears or takes the focus.
+QAccessibleInterface *accessibleForm(const QString &, QObject *object)
+{
+    auto *form = qobject_cast<Form *>(object);
+    return form ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+
+} // namespace
 
 Form::Form()
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleForm), true);
+    Q_UNUSED(accessible)
     setAttribute(Qt::WA_DeleteOnClose);
 }
 

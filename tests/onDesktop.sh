@@ -8,6 +8,8 @@
 #   qt6ct-darker  X (Xvfb), qt6ct's "darker" colour scheme
 #   gnome-12pt    X (Xvfb), GNOME's desktop font at 12 pt through the GTK3 theme
 #   weston        a headless Weston compositor, Qt on Wayland
+#   atspi         X (Xvfb), a private D-Bus session and its accessibility bus,
+#                 with Qt's accessibility on
 # Usage: onDesktop.sh DESKTOP COMMAND [ARGUMENT...]
 set -euo pipefail
 desktop=$1
@@ -15,7 +17,11 @@ shift
 
 private=$(mktemp -d /tmp/bingo-desktop.XXXXXX)
 pids=()
+groups=()
 stop() {
+    for group in "${groups[@]}"; do
+        kill -- "-$group" 2>/dev/null || true
+    done
     for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
@@ -94,6 +100,24 @@ weston)
     done
     [ -S "$XDG_RUNTIME_DIR/bingo" ] || { cat "$private/weston.log"; echo "weston did not start"; exit 1; }
     export WAYLAND_DISPLAY=bingo QT_QPA_PLATFORM=wayland
+    ;;
+atspi)
+    start_x
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$private/bus" &
+    pids+=($!)
+    await "$private/bus" dbus-daemon
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$private/bus")
+    # The launcher starts the accessibility bus and its registry: one process
+    # group, stopped together.
+    setsid /usr/libexec/at-spi-bus-launcher --launch-immediately >"$private/atspi.log" 2>&1 &
+    groups+=($!)
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+        sleep 0.1
+    done
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    unset NO_AT_BRIDGE
     ;;
 *)
     echo "no desktop named $desktop"

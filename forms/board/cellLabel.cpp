@@ -1,13 +1,57 @@
 #include "cellLabel.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QtMath>
 
+namespace {
+
+class AccessibleCell : public QAccessibleWidget
+{
+public:
+    explicit AccessibleCell(CellLabel *cell) : QAccessibleWidget(cell, QAccessible::CheckBox) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = cell()->isMarked();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {markAction(), unmarkAction()}; }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+    // The same signals as the mouse, so the same handlers run behind the same error boundary.
+    void doAction(const QString &name) override
+    {
+        if (name == markAction())
+            emit cell()->clicked();
+        else if (name == unmarkAction())
+            emit cell()->doubleClicked();
+    }
+
+private:
+    static QString markAction() { return CellLabel::tr("Mark"); }
+    static QString unmarkAction() { return CellLabel::tr("Un-mark"); }
+
+    CellLabel *cell() const { return static_cast<CellLabel *>(widget()); }
+};
+
+QAccessibleInterface *accessibleCell(const QString &, QObject *object)
+{
+    auto *cell = qobject_cast<CellLabel *>(object);
+    return cell ? new AccessibleCell(cell) : nullptr;
+}
+
+} // namespace
+
 CellLabel::CellLabel(QWidget *parent, const QString &place) : QLabel(parent), m_place(place)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleCell), true);
+    Q_UNUSED(accessible)
     setAutoFillBackground(true);
     updateAccessibleName();
-    setAccessibleDescription(tr("not marked"));
 }
 
 QColor CellLabel::backColor() const
@@ -19,10 +63,16 @@ void CellLabel::setBackColor(const QColor &colour)
 {
     if (colour == backColor())
         return;
+    const bool wasMarked = isMarked();
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);
-    setAccessibleDescription(colour == markColour ? tr("marked") : tr("not marked"));
+    if (isMarked() != wasMarked) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void CellLabel::setCaption(const QString &caption)

@@ -5,7 +5,9 @@
 // One cell of the board: an opaque label whose background holds the mark,
 // turning the mouse into the forms' Click and DblClick. A double-click comes
 // as one clicked() and then one doubleClicked(), never a second click.
-// A screen reader hears its place, its number and whether it is marked.
+// A screen reader hears its place and its number, a check box checked while
+// it is marked, and can run its two actions, "Mark" (a click) and "Un-mark"
+// (a double-click).
 class CellLabel : public QLabel
 {
     Q_OBJECT
@@ -18,6 +20,7 @@ public:
 
     QColor backColor() const;
     void setBackColor(const QColor &colour);
+    bool isMarked() const { return backColor() == markColour; }
 
     // Shows the text and takes its size, keeping the top-left corner, as an
     // auto-sized label does; cheaper than adjustSize(), which lays the text out.
