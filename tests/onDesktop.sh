@@ -49,10 +49,17 @@ await() {
 
 start_x() {
     command -v Xvfb >/dev/null || { echo "Xvfb is missing (./check installs it)"; exit 1; }
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$private/display" 2>"$private/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$private/display" 2>"$private/xvfb.log" &
     pids+=($!)
     await "$private/display" Xvfb
     export DISPLAY=:$(cat "$private/display") QT_QPA_PLATFORM=xcb
+    # The display is named before the server takes clients; wait until it does.
+    for _ in $(seq 100); do
+        xprop -root >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "Xvfb took no client"
+    exit 1
 }
 
 case $desktop in
