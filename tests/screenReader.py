@@ -1,7 +1,8 @@
 """Plays the real program through the accessibility bus, as a screen reader
 does, on the desktop that tests/onDesktop.sh atspi starts: the windows are
 frames with their captions, the cells say their numbers in card order and
-report their mark as a state, and their "Mark" and "Un-mark" actions change
+report their mark as a state, announced as it changes, and their "Mark" and
+"Un-mark" actions change
 the screen and the state together.
 
 Usage: /usr/bin/python3 screenReader.py BINGO
@@ -12,6 +13,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 LETTERS = "БИНГО"
 MARK = "#FF7777"
@@ -51,6 +53,13 @@ def run_action(node, name):
     if name not in names:
         fail(f"{node.name} offers {names}, not {name}")
     actions.doAction(names.index(name))
+
+
+def delivered(events, event):
+    """Whether the event has come, once every event waiting on the bus is delivered."""
+    while GLib.MainContext.default().iteration(False):
+        pass
+    return event in events
 
 
 def checked(node):
@@ -122,9 +131,13 @@ def main():
 
         cell = cells[12]
         print("before Mark:", heard(cell))
+        announced = []
+        pyatspi.Registry.registerEventListener(
+            lambda event: announced.append((event.source.name, event.detail1)), "object:state-changed:checked")
         run_action(cell, "Mark")
         if not checked(cell):
             fail("Mark left the cell unchecked")
+        wait_for("the news that the cell is checked", lambda: delivered(announced, (cell.name, 1)))
         wait_for("the mark colour on screen", lambda: screen_colour(centre(cell)) == MARK)
         print("after Mark: ", heard(cell))
         run_action(cell, "Un-mark")
