@@ -1,9 +1,8 @@
 """Plays the real program through the accessibility bus, as a screen reader
 does, on the desktop that tests/onDesktop.sh atspi starts: the windows are
 frames with their captions, the cells say their numbers in card order and
-report their mark as a state, announced as it changes, and their "Mark" and
-"Un-mark" actions change
-the screen and the state together.
+report their mark as a state, announced as it changes, and their "Mark"
+and "Un-mark" actions change the screen and the state together.
 
 Usage: /usr/bin/python3 screenReader.py BINGO
 """
