@@ -32,9 +32,11 @@ QImage readBitmap(const QString &path)
 QPixmap picture(const QString &path)
 {
     const qreal ratio = qApp->devicePixelRatio();
+    if (ratio <= 1)
+        return QPixmap::fromImage(readBitmap(path));
     QString doubled = path;
     doubled.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
-    if (ratio <= 1 || !QResource(doubled).isValid())
+    if (!QResource(doubled).isValid())
         return QPixmap::fromImage(readBitmap(path));
 
     QImage large = readBitmap(doubled);

@@ -37,29 +37,33 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE GTK_THEME
 # GTK looks for no accessibility bus and keeps its settings in memory.
 export NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
 
-# Waits until the file holds something, as a server writes it once it is ready.
+# Waits until the command succeeds, which it does once the server is ready.
+# Usage: await SERVER COMMAND [ARGUMENT...]
 await() {
+    local server=$1
+    shift
     for _ in $(seq 100); do
-        [ -s "$1" ] && return 0
+        "$@" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
-    echo "$2 did not start"
+    echo "$server did not start"
+    cat "$private/$server.log" 2>/dev/null
     exit 1
+}
+
+has_owner() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner "string:$1" | grep -q true
 }
 
 start_x() {
     command -v Xvfb >/dev/null || { echo "Xvfb is missing (./check installs it)"; exit 1; }
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$private/display" 2>"$private/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$private/display" 2>"$private/Xvfb.log" &
     pids+=($!)
-    await "$private/display" Xvfb
+    await Xvfb test -s "$private/display"
     export DISPLAY=:$(cat "$private/display") QT_QPA_PLATFORM=xcb
-    # The display is named before the server takes clients; wait until it does.
-    for _ in $(seq 100); do
-        xprop -root >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "Xvfb took no client"
-    exit 1
+    # The display is named before the server takes clients.
+    await Xvfb xprop -root
 }
 
 case $desktop in
@@ -70,10 +74,7 @@ openbox)
     start_x
     openbox --sm-disable >"$private/openbox.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
-        sleep 0.1
-    done
+    await openbox sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
     ;;
 gtk-dark)
     start_x
@@ -101,30 +102,21 @@ weston)
     weston --backend=headless-backend.so --use-pixman --no-config --idle-time=0 --socket=bingo \
         --width=1024 --height=768 >"$private/weston.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 100); do
-        [ -S "$XDG_RUNTIME_DIR/bingo" ] && break
-        sleep 0.1
-    done
-    [ -S "$XDG_RUNTIME_DIR/bingo" ] || { cat "$private/weston.log"; echo "weston did not start"; exit 1; }
+    await weston test -S "$XDG_RUNTIME_DIR/bingo"
     export WAYLAND_DISPLAY=bingo QT_QPA_PLATFORM=wayland
     ;;
 atspi)
     start_x
     dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$private/bus" &
     pids+=($!)
-    await "$private/bus" dbus-daemon
+    await dbus-daemon test -s "$private/bus"
     export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$private/bus")
     # The launcher starts the accessibility bus and its registry: one process
     # group, stopped together.
-    setsid /usr/libexec/at-spi-bus-launcher --launch-immediately >"$private/atspi.log" 2>&1 &
+    setsid /usr/libexec/at-spi-bus-launcher --launch-immediately >"$private/at-spi-bus-launcher.log" 2>&1 &
     groups+=($!)
-    for _ in $(seq 100); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
-        sleep 0.1
-    done
+    await at-spi-bus-launcher has_owner org.a11y.Bus
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-    unset NO_AT_BRIDGE
     ;;
 *)
     echo "no desktop named $desktop"
