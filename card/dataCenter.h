@@ -18,6 +18,7 @@ public:
     // The one place that knows how the indexes run down the columns.
     static constexpr int column(int index) { return index / 5; }
     static constexpr int row(int index) { return index % 5; }
+    static constexpr int index(int column, int row) { return column * 5 + row; }
 
     // 0 <= index < 25, else RuntimeError::subscriptOutOfRange().
     Number operator[](int index) const { return m_entries[checked(index)]; }

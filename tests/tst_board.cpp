@@ -3,6 +3,7 @@
 #include "dataCenter.h"
 #include "frmBingo.h"
 #include "scriptedRandom.h"
+#include "wcagContrast.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -22,12 +23,16 @@ void deal(int start, int end, float r)
     dataCenter::makeCard();
 }
 
+QColor shownColour(frmBingo &board, QPoint at)
+{
+    return board.grab().toImage().pixelColor(at * board.devicePixelRatio());
+}
+
 // The colour the player sees in the middle of a cell.
 QColor shownColour(frmBingo &board, int index)
 {
     const QWidget *cell = board.GameLabel[index];
-    const QPoint centre = cell->mapTo(&board, cell->rect().center());
-    return board.grab().toImage().pixelColor(centre * board.devicePixelRatio());
+    return shownColour(board, cell->mapTo(&board, cell->rect().center()));
 }
 
 // A real double-click as the window system delivers it: press, release,
@@ -138,10 +143,52 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), board->cmdNew);
     }
 
-    void tabOrderIsNewPrintAnother()
+    void keysReachTheGridAndMarkIt_data()
     {
-        QCOMPARE(board->cmdNew->nextInFocusChain(), board->cmdPrint);
-        QCOMPARE(board->cmdPrint->nextInFocusChain(), board->cmdAnother);
+        QTest::addColumn<bool>("dealt"); // a card shown, "Print" and "Another" enabled
+        QTest::addColumn<QList<int>>("keys"); // pressed from "New..."
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<bool>("marked"); // the Б row 1 cell
+
+        const int tab = Qt::Key_Tab, back = Qt::Key_Backtab, space = Qt::Key_Space;
+        const int left = Qt::Key_Left, right = Qt::Key_Right, up = Qt::Key_Up, down = Qt::Key_Down;
+        QTest::newRow("Tab: Print, Another, the grid") << true << QList{tab, tab, tab} << "GameLabel0" << false;
+        QTest::newRow("Tab from the grid to New...") << true << QList{tab, tab, tab, tab} << "cmdNew" << false;
+        QTest::newRow("Tab past disabled buttons") << false << QList{tab} << "GameLabel0" << false;
+        QTest::newRow("Shift+Tab from the grid") << true << QList{back, back} << "cmdAnother" << false;
+        QTest::newRow("Right and Down, one cell each; the grid entered again there")
+            << true << QList{back, right, down, tab, back} << "GameLabel6" << false;
+        QTest::newRow("Right and Down stop at the far edges")
+            << true << QList{back, right, right, right, right, right, down, down, down, down, down} << "GameLabel24" << false;
+        QTest::newRow("Left and Up stop at the edges") << true << QList{back, left, up} << "GameLabel0" << false;
+        QTest::newRow("Space marks a white cell") << true << QList{back, space} << "GameLabel0" << true;
+        QTest::newRow("Space un-marks a marked one") << true << QList{back, space, space} << "GameLabel0" << false;
+        QTest::newRow("Space marks an empty cell") << false << QList{tab, space} << "GameLabel0" << true;
+    }
+
+    void keysReachTheGridAndMarkIt()
+    {
+        QFETCH(bool, dealt);
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, focused);
+        QFETCH(bool, marked);
+        if (dealt) {
+            deal(1, 75, 0.0f);
+            board->updateBoard();
+            board->cmdPrint->setEnabled(true);
+            board->cmdAnother->setEnabled(true);
+        }
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        for (int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), controlNamed(focused));
+        QCOMPARE(board->GameLabel[0]->isMarked(), marked);
+        // A click does not move the focus; the ring shows only while the grid has it.
+        click(*board, 0);
+        QCOMPARE(QApplication::focusWidget(), controlNamed(focused));
+        const bool onTheGrid = focused.startsWith("GameLabel");
+        const QWidget *ringed = onTheGrid ? controlNamed(focused) : board->GameLabel[0];
+        QCOMPARE(contrastWithWhite(shownColour(*board, ringed->pos() - QPoint(29, 0))) >= 3, onTheGrid);
     }
 
     void fontsResolveToTheirMetricTwins()

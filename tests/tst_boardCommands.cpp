@@ -160,11 +160,18 @@ private slots:
             printed.buttonsHidden = !board->cmdNew->isVisible() && !board->cmdAnother->isVisible()
                 && !board->cmdPrint->isVisible();
         });
-        QTest::mouseClick(board->cmdPrint, Qt::LeftButton);
+        // From the keyboard: Tab to "Print", Space.
+        board->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(board));
+        QTest::keyClick(board->cmdNew, Qt::Key_Tab);
+        QTest::keyClick(board->cmdPrint, Qt::Key_Space);
 
         QVERIFY(printed.buttonsHidden);
         QCOMPARE(printed.page.deviceIndependentSize(), QSizeF(393, 392));
         const qreal ratio = printed.page.devicePixelRatio();
+        // The hidden button did not pass the focus to the grid: no focus ring on the page.
+        QCOMPARE(QApplication::focusWidget(), board->cmdPrint);
+        QCOMPARE(printed.page.pixelColor((board->GameLabel[0]->pos() - QPoint(29, 0)) * ratio), white);
         const QPoint marked = centreOf(board->GameLabel[7]) * ratio;
         QCOMPARE(printed.page.pixelColor(marked), frmBingo::markColour);
         for (const QPushButton *button : {board->cmdNew, board->cmdAnother, board->cmdPrint})

@@ -1,6 +1,7 @@
 #include "cellLabel.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QtMath>
 
@@ -107,4 +108,33 @@ void CellLabel::mouseDoubleClickEvent(QMouseEvent *event)
     m_pressed = false;
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
+}
+
+void CellLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        // Holding Space down toggles once.
+        if (!event->isAutoRepeat()) {
+            const bool wasMarked = isMarked();
+            emit clicked();
+            if (wasMarked)
+                emit doubleClicked();
+        }
+        break;
+    case Qt::Key_Left:
+        emit arrowPressed(-1, 0);
+        break;
+    case Qt::Key_Right:
+        emit arrowPressed(1, 0);
+        break;
+    case Qt::Key_Up:
+        emit arrowPressed(0, -1);
+        break;
+    case Qt::Key_Down:
+        emit arrowPressed(0, 1);
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
 }

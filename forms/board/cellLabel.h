@@ -5,6 +5,8 @@
 // One cell of the board: an opaque label whose background holds the mark,
 // turning the mouse into the forms' Click and DblClick. A double-click comes
 // as one clicked() and then one doubleClicked(), never a second click.
+// With the keyboard focus, Space toggles it as a check box does: a click
+// marks it, a click then a double-click un-marks it, as the mouse would.
 // A screen reader hears its place and its number, a check box checked while
 // it is marked, and can run its two actions, "Mark" (a click) and "Un-mark"
 // (a double-click).
@@ -29,11 +31,14 @@ public:
 signals:
     void clicked();
     void doubleClicked();
+    // An arrow key asks for the keyboard focus to move by one column or row.
+    void arrowPressed(int columns, int rows);
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void updateAccessibleName();

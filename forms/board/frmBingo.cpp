@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 
@@ -40,6 +41,9 @@ QColor readableOnWhite(const QColor &colour, double minimumContrast)
 
 constexpr double textContrast = 4.5;
 constexpr double lineContrast = 3.0;
+
+// Dark enough to stand out at 3 : 1 and more beside both white and the mark colour.
+constexpr QColor focusColour{0x0B, 0x3D, 0x91};
 
 struct LetterPicture
 {
@@ -125,7 +129,16 @@ frmBingo::frmBingo()
         connect(GameLabel[i], &CellLabel::clicked, this, [this, i] { handleEvent([&] { GameLabel_Click(i); }); });
         connect(GameLabel[i], &CellLabel::doubleClicked, this,
                 [this, i] { handleEvent([&] { GameLabel_DblClick(i); }); });
+        connect(GameLabel[i], &CellLabel::arrowPressed, this,
+                [this, i](int columns, int rows) { handleEvent([&] { moveGridFocus(i, columns, rows); }); });
     }
+    // Created after the buttons, the cells follow them in the tab chain; the
+    // one that takes Tab makes the grid a single stop. A click never focuses a cell.
+    GameLabel[m_focusCell]->setFocusPolicy(Qt::TabFocus);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (qobject_cast<CellLabel *>(old) || qobject_cast<CellLabel *>(now))
+            update();
+    });
 }
 
 void frmBingo::Form_Load()
@@ -165,11 +178,20 @@ void frmBingo::cmdAnother_Click()
 }
 
 // The page shows the board without its buttons, which come back whether
-// printing worked or failed.
+// printing worked or failed. Nothing has the focus meanwhile, so a hidden
+// button does not pass it to the grid and the page shows no focus; it
+// returns where it was.
 void frmBingo::cmdPrint_Click()
 {
+    const QPointer<QWidget> focused = focusWidget();
+    if (focused)
+        focused->clearFocus();
     setButtonsVisible(false);
-    const auto showButtons = qScopeGuard([this] { setButtonsVisible(true); });
+    const auto restore = qScopeGuard([this, focused] {
+        setButtonsVisible(true);
+        if (focused)
+            focused->setFocus(Qt::OtherFocusReason);
+    });
     sendToPrinter(pageImage(*this));
 }
 
@@ -190,10 +212,31 @@ void frmBingo::GameLabel_DblClick(int Index)
     GameLabel[Index]->setBackColor(white);
 }
 
+// The arrows move the grid's one tab stop and its focus, and stop at the edges.
+void frmBingo::moveGridFocus(int Index, int columns, int rows)
+{
+    using dataCenter::Card;
+    const int next = Card::index(qBound(0, Card::column(Index) + columns, 4), qBound(0, Card::row(Index) + rows, 4));
+    GameLabel[next]->setFocusPolicy(Qt::TabFocus);
+    GameLabel[next]->setFocus(Qt::OtherFocusReason);
+    if (next != m_focusCell)
+        GameLabel[m_focusCell]->setFocusPolicy(Qt::NoFocus);
+    m_focusCell = next;
+}
+
 void frmBingo::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(QPen(readableOnWhite(palette().color(QPalette::WindowText), lineContrast), 0));
     for (const GridLine &line : gridLines)
         painter.drawLine(twipPoint(line.x1, line.y1), twipPoint(line.x2, line.y2));
+
+    // The keyboard focus: a ring 2 pixels wide, 2 pixels inside the cell's square of the grid.
+    if (GameLabel[m_focusCell]->hasFocus()) {
+        const int column = dataCenter::Card::column(m_focusCell);
+        const int row = dataCenter::Card::row(m_focusCell);
+        const QRect square = twipRect(240 + 1080 * column, 840 + 840 * row, 1080, 840);
+        painter.setPen(QPen(focusColour, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(QRectF(square).adjusted(4, 4, -3, -3));
+    }
 }

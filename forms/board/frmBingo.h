@@ -4,7 +4,9 @@
 // under the column letters, and the commands "New...", "Another" and "Print".
 // The splash window shows it; the range dialog and "Another" call updateBoard
 // right after each deal. It reads the range and the card from dataCenter and
-// keeps the marks only in the cells' background colours.
+// keeps the marks only in the cells' background colours. Keyboard players
+// reach the grid with Tab, after the buttons, as one stop: the arrow keys
+// move the focus from cell to cell and Space marks and un-marks.
 
 #include "form.h"
 
@@ -45,4 +47,8 @@ private:
     void setButtonsVisible(bool visible);
     void GameLabel_Click(int Index);
     void GameLabel_DblClick(int Index);
+    void moveGridFocus(int Index, int columns, int rows);
+
+    // The cell the grid's tab stop leads to: the one that had the focus last.
+    int m_focusCell = 0;
 };
