@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QResource>
 #include <QtEndian>
 
@@ -27,6 +29,34 @@ QImage readBitmap(const QString &path)
     return QImage(bytes + field(10), width, height, stride, QImage::Format_BGR888).mirrored();
 }
 
+// "name@2x.bmp" for "name.bmp".
+QString doubledPath(const QString &path)
+{
+    QString doubled = path;
+    return doubled.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
+}
+
+class PictureLabel : public QLabel
+{
+public:
+    PictureLabel(QWidget *parent, const QString &path) : QLabel(parent), m_path(path) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        if (!onPaper(painter)) {
+            painter.drawPixmap(0, 0, pixmap());
+            return;
+        }
+        const QString doubled = doubledPath(m_path);
+        painter.drawImage(QRectF(rect()), readBitmap(QResource(doubled).isValid() ? doubled : m_path));
+    }
+
+private:
+    QString m_path;
+};
+
 } // namespace
 
 QPixmap picture(const QString &path)
@@ -34,8 +64,7 @@ QPixmap picture(const QString &path)
     const qreal ratio = qApp->devicePixelRatio();
     if (ratio <= 1)
         return QPixmap::fromImage(readBitmap(path));
-    QString doubled = path;
-    doubled.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    const QString doubled = doubledPath(path);
     if (!QResource(doubled).isValid())
         return QPixmap::fromImage(readBitmap(path));
 
@@ -49,10 +78,15 @@ QPixmap picture(const QString &path)
 
 QLabel *makePictureLabel(QWidget *parent, const QString &path, QPoint topLeft, const QString &name)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new PictureLabel(parent, path);
     label->setAccessibleName(name);
     const QPixmap pixmap = picture(path);
     label->setPixmap(pixmap);
     label->setGeometry(QRect(topLeft, pixmap.deviceIndependentSize().toSize()));
     return label;
+}
+
+bool onPaper(const QPainter &painter)
+{
+    return painter.paintEngine()->type() == QPaintEngine::Picture;
 }

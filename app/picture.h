@@ -3,6 +3,7 @@
 #include <QPixmap>
 
 class QLabel;
+class QPainter;
 class QPoint;
 class QWidget;
 
@@ -12,5 +13,12 @@ class QWidget;
 QPixmap picture(const QString &path);
 
 // An image control: the picture at its natural size with its top-left corner
-// at topLeft, named for assistive technology.
+// at topLeft, named for assistive technology. On paper it draws the picture
+// from its double-size bitmap, at the same size.
 QLabel *makePictureLabel(QWidget *parent, const QString &path, QPoint topLeft, const QString &name);
+
+// Whether the painter draws a page to print rather than the screen. A page
+// is recorded as a picture and played on the printer at its resolution, so
+// what is drawn there is measured in inches (96 pixels to the inch), not in
+// the pixels of a screen.
+bool onPaper(const QPainter &painter);

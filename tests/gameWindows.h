@@ -6,9 +6,11 @@
 #include "form.h"
 #include "frmBingo.h"
 #include "frmNew.h"
+#include "printPage.h"
 #include "conversions.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -72,4 +74,15 @@ inline QStringList shownNumbers(const frmBingo &board)
     for (const auto *cell : board.GameLabel)
         numbers << cell->text();
     return numbers;
+}
+
+// A printed page as a printer at 96 dpi shows it: a page pixel to a pixel of the board.
+inline QImage pageAt96Dpi(const QPicture &page)
+{
+    QImage image(393, 392, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(96 / 0.0254));
+    image.setDotsPerMeterY(qRound(96 / 0.0254));
+    image.fill(Qt::white);
+    drawPage(page, image);
+    return image;
 }

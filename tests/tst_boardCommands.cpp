@@ -4,10 +4,11 @@
 #include "runtimeError.h"
 #include "scriptedRandom.h"
 
-#include <QFile>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QFileDialog>
+#include <QProcess>
 #include <QTemporaryDir>
+
+#include <optional>
 
 namespace {
 
@@ -18,23 +19,15 @@ QPoint centreOf(const QWidget *control)
     return control->geometry().center();
 }
 
-// Whether some pixel in the logical rectangle is black.
+// Whether some pixel in the rectangle is black.
 bool hasBlack(const QImage &page, const QRect &area)
 {
-    const qreal ratio = page.devicePixelRatio();
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (page.pixelColor(QPoint(x, y) * ratio) == Qt::black)
+            if (page.pixelColor(x, y) == Qt::black)
                 return true;
     return false;
 }
-
-// What the printer was handed, and whether the buttons were hidden then.
-struct CapturedPrint
-{
-    QImage page;
-    bool buttonsHidden = false;
-};
 
 } // namespace
 
@@ -154,31 +147,24 @@ private slots:
         acceptRange(*board, "1", "75");
         QTest::mouseClick(board->GameLabel[7], Qt::LeftButton);
 
-        CapturedPrint printed;
-        setPrintDestination([&](const QImage &page) {
-            printed.page = page;
-            printed.buttonsHidden = !board->cmdNew->isVisible() && !board->cmdAnother->isVisible()
-                && !board->cmdPrint->isVisible();
-        });
+        QPicture printed;
+        setPrintDestination([&](const QPicture &page) { printed = page; });
         // From the keyboard: Tab to "Print", Space.
         board->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(board));
         QTest::keyClick(board->cmdNew, Qt::Key_Tab);
         QTest::keyClick(board->cmdPrint, Qt::Key_Space);
 
-        QVERIFY(printed.buttonsHidden);
-        QCOMPARE(printed.page.deviceIndependentSize(), QSizeF(393, 392));
-        const qreal ratio = printed.page.devicePixelRatio();
+        const QImage page = pageAt96Dpi(printed);
         // The hidden button did not pass the focus to the grid: no focus ring on the page.
         QCOMPARE(QApplication::focusWidget(), board->cmdPrint);
-        QCOMPARE(printed.page.pixelColor((board->GameLabel[0]->pos() - QPoint(29, 0)) * ratio), white);
-        const QPoint marked = centreOf(board->GameLabel[7]) * ratio;
-        QCOMPARE(printed.page.pixelColor(marked), frmBingo::markColour);
+        QCOMPARE(page.pixelColor(board->GameLabel[0]->pos() - QPoint(29, 0)), white);
+        QCOMPARE(page.pixelColor(centreOf(board->GameLabel[7])), frmBingo::markColour);
         for (const QPushButton *button : {board->cmdNew, board->cmdAnother, board->cmdPrint})
-            QCOMPARE(printed.page.pixelColor(centreOf(button) * ratio), white);
+            QCOMPARE(page.pixelColor(centreOf(button)), white);
         // The letters and the grid are on the page.
-        QVERIFY(hasBlack(printed.page, board->Image[3]->geometry()));
-        QVERIFY(hasBlack(printed.page, QRect(10, 150, 12, 12)));
+        QVERIFY(hasBlack(page, board->Image[3]->geometry()));
+        QVERIFY(hasBlack(page, QRect(10, 150, 12, 12)));
 
         for (const QPushButton *button : {board->cmdNew, board->cmdAnother, board->cmdPrint})
             QVERIFY(button->isVisible() && button->isEnabled());
@@ -188,7 +174,7 @@ private slots:
     void failedPrintIsReportedAndRestoresTheButtons()
     {
         acceptRange(*board, "1", "75");
-        setPrintDestination([](const QImage &) { throw RuntimeError(482, "Printer error"); });
+        setPrintDestination([](const QPicture &) { throw RuntimeError(482, "Printer error"); });
         MessageBoxCatcher box;
         QTest::mouseClick(board->cmdPrint, Qt::LeftButton);
         QCOMPARE(box.text(), "Run-time error '482':\n\nPrinter error");
@@ -196,32 +182,58 @@ private slots:
             QVERIFY(button->isVisible() && button->isEnabled());
     }
 
-    void printWithoutAPrinterSaysSo()
+    // The test runs with no print server: "Print" asks where to save a PDF.
+    void withoutAPrinterPrintSavesAPdf_data()
     {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("a printer is installed here, and this test must not print on it");
-        acceptRange(*board, "1", "75");
-        MessageBoxCatcher box;
-        QTest::mouseClick(board->cmdPrint, Qt::LeftButton);
-        QCOMPARE(box.text(), "Run-time error '482':\n\nNo printer is installed.");
-        QVERIFY(board->cmdNew->isVisible() && board->cmdAnother->isVisible() && board->cmdPrint->isVisible());
+        QTest::addColumn<QString>("answer"); // in a fresh folder; empty for Cancel
+        QTest::addColumn<QString>("error");
+
+        QTest::newRow("saved") << "card.pdf" << "";
+        QTest::newRow("Cancel") << "" << "";
+        QTest::newRow("a folder that cannot be written")
+            << "missing/card.pdf" << "Run-time error '75':\n\nPath/File access error";
     }
 
-    void pdfPrintIsAValidPdf()
+    void withoutAPrinterPrintSavesAPdf()
     {
+        QFETCH(QString, answer);
+        QFETCH(QString, error);
         acceptRange(*board, "1", "75");
         QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("board.pdf"));
-        printPage(pageImage(*board), printer);
+        QString suggested;
+        bool buttonsShown = false;
+        std::optional<MessageBoxCatcher> box;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            suggested = dialog ? dialog->selectedFiles().value(0) : QString();
+            buttonsShown = board->cmdPrint->isVisible();
+            box.emplace();
+            if (!dialog)
+                return;
+            dialog->selectFile(dir.filePath(answer));
+            QDialog *asked = dialog; // its accept() checks the name, then closes
+            answer.isEmpty() ? asked->reject() : asked->accept();
+        });
+        QTest::mouseClick(board->cmdPrint, Qt::LeftButton);
+        QCoreApplication::processEvents();
 
-        QFile pdf(dir.filePath("board.pdf"));
-        QVERIFY(pdf.open(QIODevice::ReadOnly));
-        const QByteArray bytes = pdf.readAll();
-        QVERIFY(bytes.startsWith("%PDF-"));
-        QVERIFY(bytes.trimmed().endsWith("%%EOF"));
-        QVERIFY(bytes.contains("/Image"));
+        QCOMPARE(QFileInfo(suggested).fileName(), "Bingo card.pdf");
+        QVERIFY(buttonsShown);
+        QCOMPARE(box->text(), error);
+        const QStringList written = QDir(dir.path()).entryList(QDir::Files);
+        QCOMPARE(written, answer.isEmpty() || !error.isEmpty() ? QStringList() : QStringList{answer});
+        if (written.isEmpty())
+            return;
+        // One page, with the grid at its true width: 3.75 inches, 360 pixels at 96 dpi.
+        QProcess::execute("gs", {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=pnggray", "-r96",
+                                 "-sOutputFile=" + dir.filePath("page%d.png"), dir.filePath(answer)});
+        QCOMPARE(QDir(dir.path()).entryList({"page*.png"}), QStringList{"page1.png"});
+        const QImage page(dir.filePath("page1.png"));
+        QList<int> ink;
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, 200)) < 128)
+                ink << x;
+        QVERIFY2(qAbs(ink.last() - ink.first() - 360) <= 1, qPrintable(QString::number(ink.last() - ink.first())));
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -44,6 +45,25 @@ QPointF markCentre(const QImage &page, const QRect &area)
                 ++count;
             }
     return count ? sum / count : QPointF(-1, -1);
+}
+
+// How far the edges of the ink reach from paper to ink along the rows of an
+// area, in pixels, smallest first: 1 for a hard edge, 2 across one grey pixel.
+QList<int> edgeSteps(const QImage &page, const QRect &area)
+{
+    QList<int> steps;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(), lastX = 0, lastInk = -1; x <= area.right(); ++x) {
+            const int gray = qGray(page.pixel(x, y));
+            if (gray > 96 && gray < 224)
+                continue;
+            if (lastInk >= 0 && (gray <= 96) != bool(lastInk))
+                steps << x - lastX;
+            lastInk = gray <= 96;
+            lastX = x;
+        }
+    std::sort(steps.begin(), steps.end());
+    return steps;
 }
 
 int darkPixels(const QImage &page, const QRect &area)
@@ -122,6 +142,18 @@ private slots:
         for (const QPushButton *button : {board.cmdNew, board.cmdAnother, board.cmdPrint})
             QCOMPARE(darkPixels(page, button->geometry().translated(origin)), 0);
         QVERIFY(board.cmdPrint->isVisible());
+
+        // At 600 dpi the edges of the numbers step from paper to ink within a
+        // pixel or two, as drawn for the printer, not over a blown-up screen pixel.
+        const QString fine = spoolDir + "/out/page600.png";
+        run("gs", {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=pnggray", "-r600", "-sOutputFile=" + fine, postScript});
+        QImageReader::setAllocationLimit(256); // megabytes: a whole page at 600 dpi
+        const QRect column = board.GameLabel[5]->geometry().united(board.GameLabel[9]->geometry()).translated(origin);
+        const QList<int> steps = edgeSteps(QImage(fine), QRect(column.topLeft() * 600 / dpi, column.size() * 600 / dpi));
+        QVERIFY(!steps.isEmpty());
+        qInfo("edges of the numbers at 600 dpi: %lld steps, median %d, 90th percentile %d", steps.size(),
+              steps[steps.size() / 2], steps[steps.size() * 9 / 10]);
+        QVERIFY(steps[steps.size() / 2] <= 2);
     }
 };
 

@@ -177,11 +177,16 @@ void frmBingo::cmdAnother_Click()
     updateBoard();
 }
 
-// The page shows the board without its buttons, which come back whether
-// printing worked or failed. Nothing has the focus meanwhile, so a hidden
-// button does not pass it to the grid and the page shows no focus; it
-// returns where it was.
 void frmBingo::cmdPrint_Click()
+{
+    sendToPrinter(takePage(), *this);
+}
+
+// The page shows the board without its buttons, which come back before it is
+// sent, so that they are on screen while a PDF's file name is asked. Nothing
+// has the focus meanwhile, so a hidden button does not pass it to the grid
+// and the page shows no focus; it returns where it was.
+QPicture frmBingo::takePage()
 {
     const QPointer<QWidget> focused = focusWidget();
     if (focused)
@@ -192,7 +197,7 @@ void frmBingo::cmdPrint_Click()
         if (focused)
             focused->setFocus(Qt::OtherFocusReason);
     });
-    sendToPrinter(pageImage(*this));
+    return pagePicture(*this);
 }
 
 void frmBingo::setButtonsVisible(bool visible)
@@ -227,9 +232,13 @@ void frmBingo::moveGridFocus(int Index, int columns, int rows)
 void frmBingo::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.setPen(QPen(readableOnWhite(palette().color(QPalette::WindowText), lineContrast), 0));
+    // On paper a line keeps the width of a screen pixel, not the printer's
+    // finest hairline, and covers the pixels the screen gives it.
+    const bool paper = onPaper(painter);
+    const QPointF onPixels = paper ? QPointF(0.5, 0.5) : QPointF();
+    painter.setPen(QPen(readableOnWhite(palette().color(QPalette::WindowText), lineContrast), paper ? 1 : 0));
     for (const GridLine &line : gridLines)
-        painter.drawLine(twipPoint(line.x1, line.y1), twipPoint(line.x2, line.y2));
+        painter.drawLine(QLineF(twipPoint(line.x1, line.y1), twipPoint(line.x2, line.y2)).translated(onPixels));
 
     // The keyboard focus: a ring 2 pixels wide, 2 pixels inside the cell's square of the grid.
     if (GameLabel[m_focusCell]->hasFocus()) {

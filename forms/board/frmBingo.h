@@ -15,6 +15,7 @@
 #include <array>
 
 class QLabel;
+class QPicture;
 class QPushButton;
 
 class frmBingo : public Form
@@ -44,6 +45,7 @@ private:
     void cmdNew_Click();
     void cmdAnother_Click();
     void cmdPrint_Click();
+    QPicture takePage();
     void setButtonsVisible(bool visible);
     void GameLabel_Click(int Index);
     void GameLabel_DblClick(int Index);
