@@ -29,11 +29,13 @@ QImage readBitmap(const QString &path)
     return QImage(bytes + field(10), width, height, stride, QImage::Format_BGR888).mirrored();
 }
 
-// "name@2x.bmp" for "name.bmp".
-QString doubledPath(const QString &path)
+// The picture drawn at twice the size ("name@2x.bmp" for "name.bmp") where
+// the program carries one, else the picture itself.
+QString finestPath(const QString &path)
 {
     QString doubled = path;
-    return doubled.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    doubled.insert(path.lastIndexOf(u'.'), QStringLiteral("@2x"));
+    return QResource(doubled).isValid() ? doubled : path;
 }
 
 class PictureLabel : public QLabel
@@ -49,8 +51,7 @@ protected:
             painter.drawPixmap(0, 0, pixmap());
             return;
         }
-        const QString doubled = doubledPath(m_path);
-        painter.drawImage(QRectF(rect()), readBitmap(QResource(doubled).isValid() ? doubled : m_path));
+        painter.drawImage(QRectF(rect()), readBitmap(finestPath(m_path)));
     }
 
 private:
@@ -64,11 +65,11 @@ QPixmap picture(const QString &path)
     const qreal ratio = qApp->devicePixelRatio();
     if (ratio <= 1)
         return QPixmap::fromImage(readBitmap(path));
-    const QString doubled = doubledPath(path);
-    if (!QResource(doubled).isValid())
+    const QString finest = finestPath(path);
+    if (finest == path)
         return QPixmap::fromImage(readBitmap(path));
 
-    QImage large = readBitmap(doubled);
+    QImage large = readBitmap(finest);
     const QSize logical = large.size() / 2;
     if (ratio != 2)
         large = large.scaled((QSizeF(logical) * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -79,7 +79,7 @@ inline QStringList shownNumbers(const frmBingo &board)
 // A printed page as a printer at 96 dpi shows it: a page pixel to a pixel of the board.
 inline QImage pageAt96Dpi(const QPicture &page)
 {
-    QImage image(393, 392, QImage::Format_RGB32);
+    QImage image(page.boundingRect().size(), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(96 / 0.0254));
     image.setDotsPerMeterY(qRound(96 / 0.0254));
     image.fill(Qt::white);
