@@ -10,6 +10,7 @@
 #include "conversions.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,12 +46,16 @@ inline frmNew &pressNew(frmBingo &board)
     return *dialog;
 }
 
-// Replaces a box's whole text with what the player types.
+// Replaces a box's whole text with what the player types; a text too long
+// to type key by key is pasted, as a player would put it there.
 inline void typeInto(QLineEdit *box, const QString &text)
 {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
+    if (text.size() < 1000)
+        return QTest::keyClicks(box, text);
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
 }
 
 // Accepts the range dialog with the range typed into it.

@@ -86,6 +86,7 @@ private slots:
         QTest::newRow("empty box stores 0") << "" << "74" << 0 << 74;
         QTest::newRow("letters store 0") << "abc" << "74" << 0 << 74;
         QTest::newRow("12abc stores 12") << "12abc" << "86" << 12 << 86;
+        QTest::newRow("32767 blanks before 75 store 75") << QString(32767, ' ') + "75" << "80" << 75 << 80;
         QTest::newRow("start above end is dealt") << "75" << "1" << 75 << 1;
         QTest::newRow("fewer than 25 numbers are dealt") << "1" << "12" << 1 << 12;
         QTest::newRow("32767 passes the conversion") << "32767" << "32767" << 32767 << 32767;

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace {
 
 // The caption reads from the top of its box, as the forms draw one. A
@@ -26,10 +28,13 @@ void addLabel(QWidget *parent, const char *caption, QRect geometry, QLineEdit *b
     label->setBuddy(box);
 }
 
+// The boxes take text of any length: Qt's default limit would cut a long
+// text, and the number at its end with it.
 QLineEdit *makeTextBox(QWidget *parent, QRect geometry)
 {
     auto *box = new QLineEdit(parent);
     box->setGeometry(geometry);
+    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
