@@ -2,7 +2,9 @@
 #include "form.h"
 #include "handleEvent.h"
 #include "messageBoxCatcher.h"
+#include "platform.h"
 
+#include <QProcessEnvironment>
 #include <QTest>
 
 namespace {
@@ -129,6 +131,35 @@ private slots:
         QVERIFY(!endedEarly);
         QVERIFY(!timedOut);
         processDeletes();
+    }
+
+    void gnomeOnWaylandRunsThroughXWayland_data()
+    {
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<QByteArray>("platform");
+        const QStringList gnome{"XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0"};
+        QTest::newRow("GNOME on Wayland") << gnome + QStringList{"DISPLAY=:0"} << QByteArray("xcb;wayland");
+        QTest::newRow("ubuntu:GNOME, Wayland told by its display alone")
+            << QStringList{"XDG_CURRENT_DESKTOP=ubuntu:GNOME", "WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"}
+            << QByteArray("xcb;wayland");
+        QTest::newRow("GNOME on Wayland without XWayland") << gnome << QByteArray();
+        QTest::newRow("the user's QT_QPA_PLATFORM") << gnome + QStringList{"DISPLAY=:0", "QT_QPA_PLATFORM=wayland"}
+                                                    << QByteArray();
+        QTest::newRow("KDE on Wayland")
+            << QStringList{"XDG_CURRENT_DESKTOP=KDE", "XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-0", "DISPLAY=:0"}
+            << QByteArray();
+        QTest::newRow("GNOME on X") << QStringList{"XDG_CURRENT_DESKTOP=GNOME", "XDG_SESSION_TYPE=x11", "DISPLAY=:0"}
+                                    << QByteArray();
+    }
+
+    void gnomeOnWaylandRunsThroughXWayland()
+    {
+        QFETCH(QStringList, environment);
+        QFETCH(QByteArray, platform);
+        QProcessEnvironment given;
+        for (const QString &variable : environment)
+            given.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        QCOMPARE(platformFor(given), platform);
     }
 
     void errorsAreReportedWithNumberAndText()
