@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <clocale>
 #include <optional>
 
 namespace {
@@ -185,21 +186,48 @@ private slots:
     // The test runs with no print server: "Print" asks where to save a PDF.
     void withoutAPrinterPrintSavesAPdf_data()
     {
-        QTest::addColumn<QString>("answer"); // in a fresh folder; empty for Cancel
+        QTest::addColumn<QString>("answer");    // in a fresh folder; empty for Cancel
+        QTest::addColumn<QByteArray>("locale"); // the paper's; empty for C
+        QTest::addColumn<int>("freeKiB");       // the folder a disk with this room; 0 for a roomy one
+        QTest::addColumn<QString>("saved");     // empty for no file
+        QTest::addColumn<QSize>("paper");       // at 96 dpi
         QTest::addColumn<QString>("error");
+        const QSize a4(793, 1123), letter(816, 1056);
 
-        QTest::newRow("saved") << "card.pdf" << "";
-        QTest::newRow("Cancel") << "" << "";
-        QTest::newRow("a folder that cannot be written")
-            << "missing/card.pdf" << "Run-time error '75':\n\nPath/File access error";
+        QTest::newRow("saved on A4") << "card.pdf" << QByteArray() << 0 << "card.pdf" << a4 << "";
+        QTest::newRow("a name without .pdf gets it") << "card" << QByteArray() << 0 << "card.pdf" << a4 << "";
+        QTest::newRow("US Letter under en_US") << "card.pdf" << QByteArray("en_US") << 0 << "card.pdf" << letter << "";
+        QTest::newRow("Cancel") << "" << QByteArray() << 0 << "" << QSize() << "";
+        QTest::newRow("a folder that cannot be written") << "missing/card.pdf" << QByteArray() << 0 << "" << QSize()
+                                                         << "Run-time error '75':\n\nPath/File access error";
+        QTest::newRow("a disk that fills on the last write")
+            << "card.pdf" << QByteArray() << 16 << "" << QSize() << "Run-time error '61':\n\nDisk full";
     }
 
     void withoutAPrinterPrintSavesAPdf()
     {
         QFETCH(QString, answer);
+        QFETCH(QByteArray, locale);
+        QFETCH(int, freeKiB);
+        QFETCH(QString, saved);
+        QFETCH(QSize, paper);
         QFETCH(QString, error);
         acceptRange(*board, "1", "75");
-        QTemporaryDir dir;
+        QTemporaryDir dir, locales;
+        const auto restore = qScopeGuard([&] {
+            qunsetenv("LOCPATH");
+            setlocale(LC_PAPER, "");
+            if (freeKiB)
+                QProcess::execute("umount", {dir.path()});
+        });
+        if (!locale.isEmpty()) {
+            qputenv("LOCPATH", locales.path().toLocal8Bit());
+            QProcess::execute("localedef", {"-i", locale, "-f", "UTF-8", locales.filePath(locale)});
+            if (!setlocale(LC_PAPER, locale))
+                QSKIP("the locale cannot be made here");
+        }
+        if (freeKiB && QProcess::execute("mount", {"-t", "tmpfs", "-o", QString("size=%1k").arg(freeKiB), "tmpfs", dir.path()}))
+            QSKIP("a small disk cannot be mounted here");
         QString suggested;
         bool buttonsShown = false;
         std::optional<MessageBoxCatcher> box;
@@ -221,14 +249,16 @@ private slots:
         QVERIFY(buttonsShown);
         QCOMPARE(box->text(), error);
         const QStringList written = QDir(dir.path()).entryList(QDir::Files);
-        QCOMPARE(written, answer.isEmpty() || !error.isEmpty() ? QStringList() : QStringList{answer});
+        QCOMPARE(written, saved.isEmpty() ? QStringList() : QStringList{saved});
         if (written.isEmpty())
             return;
-        // One page, with the grid at its true width: 3.75 inches, 360 pixels at 96 dpi.
+        // One page on the locale's paper, with the grid at its true width:
+        // 3.75 inches, 360 pixels at 96 dpi.
         QProcess::execute("gs", {"-q", "-dSAFER", "-dBATCH", "-dNOPAUSE", "-sDEVICE=pnggray", "-r96",
-                                 "-sOutputFile=" + dir.filePath("page%d.png"), dir.filePath(answer)});
+                                 "-sOutputFile=" + dir.filePath("page%d.png"), dir.filePath(saved)});
         QCOMPARE(QDir(dir.path()).entryList({"page*.png"}), QStringList{"page1.png"});
         const QImage page(dir.filePath("page1.png"));
+        QCOMPARE(page.size(), paper);
         QList<int> ink;
         for (int x = 0; x < page.width(); ++x)
             if (qGray(page.pixel(x, 200)) < 128)

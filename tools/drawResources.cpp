@@ -4,11 +4,13 @@
 // change here, then commit what it writes; the build embeds those files.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRandomGenerator>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -426,9 +428,13 @@ QImage photographPicture(int scale)
     return large.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB888);
 }
 
+// Written aside and put in place whole. commit() does not check the flush
+// that closing the file makes, so the last part is flushed, and checked, first.
 bool save(const QImage &image, const QString &path)
 {
-    if (image.save(path))
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && image.save(&file, qPrintable(QFileInfo(path).suffix())) && file.flush()
+        && file.commit())
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;

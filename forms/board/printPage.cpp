@@ -12,6 +12,10 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cstdint>
+
+#include <langinfo.h>
+
 namespace {
 
 std::function<void(const QPicture &)> &destination()
@@ -32,18 +36,34 @@ RuntimeError fileError(const QFileDevice &file)
     return {75, QStringLiteral("Path/File access error")};
 }
 
-// With no printer the page becomes a PDF file, on the paper and margins a
-// printer has by default.
+// The paper of the user's locale, as GTK and LibreOffice take it: glibc
+// gives its size in whole millimetres, an int carried in the pointer, and
+// QPageSize takes the standard size nearest to it (US Letter's
+// 215.9 × 279.4 mm is 216 × 279 there).
+QPageSize localePaper()
+{
+    const auto millimetres = [](nl_item item) { return int(reinterpret_cast<std::intptr_t>(nl_langinfo(item))); };
+    const QSizeF size(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT));
+    if (size.isEmpty())
+        return QPageSize(QPageSize::A4);
+    return QPageSize(size, QPageSize::Millimeter);
+}
+
+// With no printer the page becomes a PDF file, on the locale's paper with
+// the margins a printer has by default.
 void savePdf(const QPicture &page, QWidget &window)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    const QString suggested = QDir(folder).filePath(QObject::tr("Bingo card.pdf"));
-    const QString fileName = QFileDialog::getSaveFileName(&window, QObject::tr("Save the card as a PDF"), suggested,
-                                                          QObject::tr("PDF documents (*.pdf)"));
-    if (fileName.isEmpty())
+    QFileDialog dialog(&window, QObject::tr("Save the card as a PDF"), QDir(folder).filePath(QObject::tr("Bingo card.pdf")),
+                       QObject::tr("PDF documents (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension is saved as a PDF all the same.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted)
         return;
+    const QString fileName = dialog.selectedFiles().value(0);
     // Written aside and put in place whole: a failure leaves no half-written file.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
@@ -51,8 +71,15 @@ void savePdf(const QPicture &page, QWidget &window)
     {
         QPdfWriter writer(&file);
         writer.setTitle(QObject::tr("Bingo card"));
+        writer.setPageSize(localePaper());
         drawPage(page, writer);
     }
+    // commit() does not check the flush that closing the file makes, and
+    // would put a cut-off file in place: the last part is flushed here. A
+    // flush that a full disk cut short fails without saying why; the next
+    // one finds the disk full and says so.
+    if (!file.flush() && !file.flush())
+        throw fileError(file);
     if (!file.commit())
         throw fileError(file);
 }
