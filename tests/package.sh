@@ -23,6 +23,8 @@ for package in libqt6widgets6 libqt6printsupport6 fonts-liberation; do
     [[ $depends == *"$package"* ]] || { echo "the package does not depend on $package: $depends"; exit 1; }
 done
 
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || { echo "the package does not recommend qt6-wayland"; exit 1; }
+
 root=$work/root
 dpkg -x "$deb" "$root"
 entry=$root/usr/share/applications/$id.desktop
