@@ -19,9 +19,17 @@ install_missing() {
     fi
 }
 
+# Prints the package's name where this release offers it, else nothing.
+offered() {
+    [ -n "$(ls /var/lib/apt/lists/ 2>/dev/null | grep _Packages)" ] || as_root apt-get update -q >&2
+    apt-cache show "$1" >/dev/null 2>&1 && echo "$1"
+}
+
 bootstrap() {
     local build=$1
     shift
-    install_missing cmake make g++ qt6-base-dev fonts-liberation fontconfig
+    # Liberation Sans Narrow, the board's face, has a package of its own
+    # where fonts-liberation 2 no longer carries it.
+    install_missing cmake make g++ qt6-base-dev fonts-liberation $(offered fonts-liberation-sans-narrow) fontconfig
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 }
