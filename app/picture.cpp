@@ -8,6 +8,8 @@
 #include <QResource>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace {
 
 // The program's bitmaps are its own 24-bit, uncompressed, bottom-up BMPs,
@@ -26,7 +28,11 @@ QImage readBitmap(const QString &path)
     const int stride = (width * 3 + 3) & ~3;
     if (width <= 0 || height <= 0 || field(10) + qint64(stride) * height > resource.size())
         return QImage(path);
-    return QImage(bytes + field(10), width, height, stride, QImage::Format_BGR888).mirrored();
+    // Bottom-up: the file's last row is the picture's top.
+    QImage image(width, height, QImage::Format_BGR888);
+    for (int y = 0; y < height; ++y)
+        std::memcpy(image.scanLine(y), bytes + field(10) + qint64(stride) * (height - 1 - y), size_t(width) * 3);
+    return image;
 }
 
 // The picture drawn at twice the size ("name@2x.bmp" for "name.bmp") where
