@@ -72,6 +72,8 @@ for _ in $(seq 100); do
 done
 lpstat -h "$socket" -r | grep -q "is running" || { cat "$dir/log/cupsd.out" "$dir/log/error_log" 2>/dev/null; exit 1; }
 
+# Since CUPS 2.4.17 the scheduler writes a file: device only into a file that exists.
+install -m 666 /dev/null "$dir/out/page.ps"
 lpadmin -h "$socket" -p bingo-file -E -v "file://$dir/out/page.ps" -m drv:///sample.drv/generic.ppd
 lpadmin -h "$socket" -d bingo-file
 echo "private print scheduler $(cat "$dir/cupsd.pid") at $socket"
