@@ -6,7 +6,7 @@ set -euo pipefail
 build=$1
 source=$2
 id=net.ventaro.bingo
-for tool in desktop-file-validate appstreamcli dpkg-shlibdeps; do
+for tool in desktop-file-validate appstreamcli dpkg-shlibdeps lintian; do
     command -v "$tool" >/dev/null || { echo "$tool is missing (./check installs it)"; exit 1; }
 done
 
@@ -32,6 +32,8 @@ for package in libqt6widgets6 libqt6printsupport6 fonts-liberation fonts-liberat
 done
 
 [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || { echo "the package does not recommend qt6-wayland"; exit 1; }
+# Debian's own checks: its copyright, changelog, description, manual page, games in /usr/games.
+lintian --fail-on error,warning "$deb"
 
 root=$work/root
 dpkg -x "$deb" "$root"
@@ -42,10 +44,10 @@ validate_metainfo "$root/usr/share/metainfo/$id.metainfo.xml"
 # What the entry names must be installed.
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 icon_name=$(sed -n 's/^Icon=//p' "$entry")
-[ -x "$root/usr/bin/$exec_name" ] || { echo "Exec=$exec_name is not in usr/bin"; exit 1; }
+[ -x "$root/usr/games/$exec_name" ] || { echo "Exec=$exec_name is not in usr/games"; exit 1; }
 for size in 32 64; do
     icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$icon_name.png
     [ -f "$icon" ] || { echo "no ${size}x${size} icon $icon_name"; exit 1; }
     file "$icon" | grep -q "$size x $size" || { echo "the ${size}x${size} icon is $(file -b "$icon")"; exit 1; }
 done
-echo "the package installs usr/bin/$exec_name, its entry, its metainfo and both icons"
+echo "the package passes lintian and installs usr/games/$exec_name, its entry, its metainfo and both icons"
