@@ -27,7 +27,7 @@ validate_metainfo "$source/resources/$id.metainfo.xml"
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
 deb=$(echo "$work"/out/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6printsupport6 fonts-liberation fonts-liberation-sans-narrow; do
+for package in libqt6widgets6 libqt6printsupport6 libcups2 fonts-liberation fonts-liberation-sans-narrow; do
     [[ $depends == *"$package"* ]] || { echo "the package does not depend on $package: $depends"; exit 1; }
 done
 

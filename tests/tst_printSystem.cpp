@@ -1,4 +1,5 @@
 #include "gameWindows.h"
+#include "messageBoxCatcher.h"
 #include "scriptedRandom.h"
 #include "wcagContrast.h"
 
@@ -92,8 +93,16 @@ private slots:
         QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), "bingo-file");
     }
 
+    void printedPageShowsTheBoardAtTrueSize_data()
+    {
+        QTest::addColumn<bool>("refusedFirst");
+        QTest::newRow("printed") << false;
+        QTest::newRow("refused with the reason, then printed once accepted") << true;
+    }
+
     void printedPageShowsTheBoardAtTrueSize()
     {
+        QFETCH(bool, refusedFirst);
         frmBingo &board = openBoard();
         {
             ScriptedRandom source({0.0f});
@@ -106,11 +115,21 @@ private slots:
 
         const QString postScript = spoolDir + "/out/page.ps";
         QVERIFY(QFile(postScript).resize(0));
+        if (refusedFirst) {
+            run("cupsreject", {"-r", "out of paper", "bingo-file"});
+            MessageBoxCatcher box;
+            QTest::mouseClick(board.cmdPrint, Qt::LeftButton);
+            run("cupsaccept", {"bingo-file"});
+            QCOMPARE(box.text(), "Run-time error '482':\n\nThe printer cannot print.\n"
+                                 "Destination \"bingo-file\" is not accepting jobs.");
+            QVERIFY(board.cmdPrint->isVisible());
+            QVERIFY(run("lpstat", {"-o"}).trimmed().isEmpty());
+        }
+        const auto finishedJobs = [] { return run("lpstat", {"-W", "completed", "-o"}).count('\n'); };
+        const qsizetype finishedBefore = finishedJobs();
         QTest::mouseClick(board.cmdPrint, Qt::LeftButton);
-        // Done when nothing is queued and the job is among the finished ones, printed or not.
-        QTRY_VERIFY_WITH_TIMEOUT(run("lpstat", {"-o"}).trimmed().isEmpty()
-                                     && !run("lpstat", {"-W", "completed", "-o"}).trimmed().isEmpty(),
-                                 60000);
+        // Done when nothing is queued and one more job is among the finished ones, printed or not.
+        QTRY_VERIFY_WITH_TIMEOUT(run("lpstat", {"-o"}).trimmed().isEmpty() && finishedJobs() > finishedBefore, 60000);
         QVERIFY2(QFileInfo(postScript).size() > 0, "the job printed nothing: see log/error_log of the scheduler");
 
         const QString png = spoolDir + "/out/page.png";
@@ -121,8 +140,9 @@ private slots:
 
         // The board stands at the top left of the printable area, one page
         // pixel to each of its logical pixels.
-        const QPoint origin =
-            (QPrinter().pageLayout().paintRect(QPageLayout::Inch).topLeft() * dpi).toPoint();
+        QPrinter paper;
+        paper.setPageSize(QPrinterInfo::defaultPrinter().defaultPageSize());
+        const QPoint origin = (paper.pageLayout().paintRect(QPageLayout::Inch).topLeft() * dpi).toPoint();
         for (int i : marked) {
             const QRect cell = board.GameLabel[i]->geometry().translated(origin);
             const QPointF found = markCentre(page, cell.adjusted(-8, -8, 8, 8));

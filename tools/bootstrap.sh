@@ -30,6 +30,6 @@ bootstrap() {
     shift
     # Liberation Sans Narrow, the board's face, has a package of its own
     # where fonts-liberation 2 no longer carries it.
-    install_missing cmake make g++ qt6-base-dev fonts-liberation $(offered fonts-liberation-sans-narrow) fontconfig
+    install_missing cmake make g++ qt6-base-dev libcups2-dev fonts-liberation $(offered fonts-liberation-sans-narrow) fontconfig
     cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 }

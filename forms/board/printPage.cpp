@@ -1,7 +1,9 @@
 #include "printPage.h"
 
+#include "printSystem.h"
 #include "runtimeError.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,9 +26,9 @@ std::function<void(const QPicture &)> &destination()
     return current;
 }
 
-RuntimeError printerError()
+QString pageTitle()
 {
-    return {482, QStringLiteral("The printer cannot print.")};
+    return QObject::tr("Bingo card");
 }
 
 RuntimeError fileError(const QFileDevice &file)
@@ -70,7 +72,7 @@ void savePdf(const QPicture &page, QWidget &window)
         throw fileError(file);
     {
         QPdfWriter writer(&file);
-        writer.setTitle(QObject::tr("Bingo card"));
+        writer.setTitle(pageTitle());
         writer.setPageSize(localePaper());
         drawPage(page, writer);
     }
@@ -108,13 +110,24 @@ void drawPage(const QPicture &page, QPaintDevice &device)
 
 void printToDefaultPrinter(const QPicture &page, QWidget &window)
 {
-    // QPrinter without a printer would quietly write a PDF with no file name.
-    if (QPrinterInfo::defaultPrinter().isNull()) {
+    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+    if (printer.isNull()) {
         savePdf(page, window);
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    drawPage(page, printer);
+    // One PDF document, kept in memory, on the printer's default paper with
+    // its margins, and handed to the print system, whose answer is checked.
+    QPrinter paper(printer, QPrinter::HighResolution);
+    paper.setPageSize(printer.defaultPageSize());
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(pageTitle());
+        writer.setPageLayout(paper.pageLayout());
+        drawPage(page, writer);
+    }
+    printPdf(pdf.data(), pageTitle());
 }
 
 void sendToPrinter(const QPicture &page, QWidget &window)
