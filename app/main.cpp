@@ -6,7 +6,8 @@
 
 int main(int argc, char **argv)
 {
-    if (const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment()); !platform.isEmpty())
+    const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment(), mutterExperimentalFeatures);
+    if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     startProgram();

@@ -1,35 +1,29 @@
 #include "printSystem.h"
 
-#include <QLibrary>
+#include "loadedLibrary.h"
+
 #include <QScopeGuard>
 
 #include <cups/cups.h>
 
 namespace {
 
-template <class Function>
-Function resolve(QLibrary &library, const char *name)
-{
-    return reinterpret_cast<Function>(library.resolve(name));
-}
-
-// The few functions of libcups a job needs, each under its own name. Linked
-// into the program, libcups would be loaded at every start; here it is
-// loaded with the first page, and stays loaded.
-#define CUPS_FUNCTION(name) decltype(&::name) name = resolve<decltype(&::name)>(library, #name)
+// The few functions of libcups a job needs. Linked into the program, libcups
+// would be loaded at every start; here it is loaded with the first page, and
+// stays loaded.
 struct Cups
 {
     QLibrary library{QStringLiteral("cups"), 2};
-    CUPS_FUNCTION(cupsGetNamedDest);
-    CUPS_FUNCTION(cupsCopyDestInfo);
-    CUPS_FUNCTION(cupsCreateDestJob);
-    CUPS_FUNCTION(cupsStartDestDocument);
-    CUPS_FUNCTION(cupsWriteRequestData);
-    CUPS_FUNCTION(cupsFinishDestDocument);
-    CUPS_FUNCTION(cupsCancelDestJob);
-    CUPS_FUNCTION(cupsFreeDestInfo);
-    CUPS_FUNCTION(cupsFreeDests);
-    CUPS_FUNCTION(cupsLastErrorString);
+    LOADED_FUNCTION(cupsGetNamedDest);
+    LOADED_FUNCTION(cupsCopyDestInfo);
+    LOADED_FUNCTION(cupsCreateDestJob);
+    LOADED_FUNCTION(cupsStartDestDocument);
+    LOADED_FUNCTION(cupsWriteRequestData);
+    LOADED_FUNCTION(cupsFinishDestDocument);
+    LOADED_FUNCTION(cupsCancelDestJob);
+    LOADED_FUNCTION(cupsFreeDestInfo);
+    LOADED_FUNCTION(cupsFreeDests);
+    LOADED_FUNCTION(cupsLastErrorString);
 
     bool isLoaded() const
     {
@@ -37,7 +31,6 @@ struct Cups
             && cupsFinishDestDocument && cupsCancelDestJob && cupsFreeDestInfo && cupsFreeDests && cupsLastErrorString;
     }
 };
-#undef CUPS_FUNCTION
 
 bool succeeded(ipp_status_t status)
 {

@@ -136,23 +136,29 @@ private slots:
     void gnomeOnWaylandRunsThroughXWayland_data()
     {
         QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("mutterFeatures"); // "unreadable": no GIO or no schema
         QTest::addColumn<bool>("throughXWayland"); // else Qt's own choice
-        QTest::newRow("GNOME on Wayland") << "XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland DISPLAY=:0" << true;
-        QTest::newRow("ubuntu:GNOME, WAYLAND_DISPLAY") << "XDG_CURRENT_DESKTOP=ubuntu:GNOME WAYLAND_DISPLAY=w DISPLAY=:0" << true;
-        QTest::newRow("GNOME without XWayland") << "XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland" << false;
-        QTest::newRow("QT_QPA_PLATFORM wins") << "XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=w DISPLAY=:0 QT_QPA_PLATFORM=wayland" << false;
-        QTest::newRow("KDE on Wayland") << "XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland DISPLAY=:0" << false;
-        QTest::newRow("GNOME on X") << "XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=x11 DISPLAY=:0" << false;
+        QTest::newRow("GNOME on Wayland") << "XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland DISPLAY=:0" << "" << true;
+        QTest::newRow("ubuntu:GNOME, WAYLAND_DISPLAY") << "XDG_CURRENT_DESKTOP=ubuntu:GNOME WAYLAND_DISPLAY=w DISPLAY=:0" << "" << true;
+        QTest::newRow("GNOME without XWayland") << "XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland" << "" << false;
+        QTest::newRow("QT_QPA_PLATFORM wins") << "XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=w DISPLAY=:0 QT_QPA_PLATFORM=wayland" << "" << false;
+        QTest::newRow("KDE on Wayland") << "XDG_CURRENT_DESKTOP=KDE XDG_SESSION_TYPE=wayland DISPLAY=:0" << "" << false;
+        QTest::newRow("GNOME on X") << "XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=x11 DISPLAY=:0" << "" << false;
+        QTest::newRow("GNOME stretching X windows") << "XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=w DISPLAY=:0" << "scale-monitor-framebuffer" << false;
+        QTest::newRow("GNOME scaling X natively") << "XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=w DISPLAY=:0" << "xwayland-native-scaling scale-monitor-framebuffer" << true;
+        QTest::newRow("mutter's features unreadable") << "XDG_CURRENT_DESKTOP=GNOME WAYLAND_DISPLAY=w DISPLAY=:0" << "unreadable" << true;
     }
 
     void gnomeOnWaylandRunsThroughXWayland()
     {
         QFETCH(QString, environment);
+        QFETCH(QString, mutterFeatures);
         QFETCH(bool, throughXWayland);
         QProcessEnvironment given;
         for (const QString &variable : environment.split(' '))
             given.insert(variable.section('=', 0, 0), variable.section('=', 1));
-        QCOMPARE(platformFor(given), throughXWayland ? "xcb;wayland" : "");
+        const auto read = [&] { return mutterFeatures == "unreadable" ? std::nullopt : std::optional(mutterFeatures.split(' ', Qt::SkipEmptyParts)); };
+        QCOMPARE(platformFor(given, read), throughXWayland ? "xcb;wayland" : "");
     }
 
     void errorsAreReportedWithNumberAndText()
