@@ -117,7 +117,7 @@ void printToDefaultPrinter(const QPicture &page, QWidget &window)
     }
     // One PDF document, kept in memory, on the printer's default paper with
     // its margins, and handed to the print system, whose answer is checked.
-    QPrinter paper(printer, QPrinter::HighResolution);
+    QPrinter paper(printer);
     paper.setPageSize(printer.defaultPageSize());
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
