@@ -157,7 +157,9 @@ private slots:
         QProcessEnvironment given;
         for (const QString &variable : environment.split(' '))
             given.insert(variable.section('=', 0, 0), variable.section('=', 1));
-        const auto read = [&] { return mutterFeatures == "unreadable" ? std::nullopt : std::optional(mutterFeatures.split(' ', Qt::SkipEmptyParts)); };
+        const auto read = [&] {
+            return mutterFeatures == "unreadable" ? std::nullopt : std::optional(mutterFeatures.split(' ', Qt::SkipEmptyParts));
+        };
         QCOMPARE(platformFor(given, read), throughXWayland ? "xcb;wayland" : "");
     }
 
