@@ -21,8 +21,8 @@ validate_metainfo() {
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-desktop-file-validate "$source/resources/$id.desktop"
-validate_metainfo "$source/resources/$id.metainfo.xml"
+desktop-file-validate "$source/data/$id.desktop"
+validate_metainfo "$source/data/$id.metainfo.xml"
 
 cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" || { cat "$work/cpack.log"; exit 1; }
 deb=$(echo "$work"/out/*.deb)
