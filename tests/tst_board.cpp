@@ -6,6 +6,8 @@
 #include "wcagContrast.h"
 
 #include <QFontInfo>
+#include <QRawFont>
+#include <QtEndian>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -225,13 +227,21 @@ private slots:
         QCOMPARE(cell->text(), text);
         QCOMPARE(cell->pos(), QPoint(49 + 72 * (index / 5), 64 + 56 * (index % 5)));
         QCOMPARE(cell->font().pointSizeF(), 20.0);
-        // The size QLabel gives the text. Not the cell's own sizeHint(): the
-        // cell holding the keyboard's tab stop is laid out as a document, whose
-        // line adds the face's line gap below the text (none in Liberation Sans
-        // Narrow 1.07.4, 3.5 px at 20 pt in 1.07.6).
+        // As wide as QLabel makes the text, as tall as a line is on Windows, the face's
+        // usWinAscent + usWinDescent whatever Qt takes; the digits stand on usWinAscent.
+        const QRawFont face = QRawFont::fromFont(cell->font());
+        const auto windows = [&](int at) {
+            return qFromBigEndian<quint16>(face.fontTable("OS/2").constData() + at) * face.pixelSize() / face.unitsPerEm();
+        };
         QLabel plain(text);
         plain.setFont(cell->font());
-        QCOMPARE(cell->size(), plain.sizeHint());
+        QCOMPARE(cell->size(), QSize(plain.sizeHint().width(), qCeil(windows(74) + windows(76))));
+        const QImage shown = cell->grab().toImage();
+        int inkBottom = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                inkBottom = qGray(shown.pixel(x, y)) < 128 ? y + 1 : inkBottom;
+        QVERIFY(qAbs(inkBottom - windows(74)) <= 1);
     }
 
     void updateBoardClearsEveryMark()

@@ -3,7 +3,6 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QtMath>
 
 namespace {
 
@@ -47,7 +46,7 @@ QAccessibleInterface *accessibleCell(const QString &, QObject *object)
 
 } // namespace
 
-CellLabel::CellLabel(QWidget *parent, const QString &place) : QLabel(parent), m_place(place)
+CellLabel::CellLabel(QWidget *parent, const QString &place) : AutoSizedLabel(parent), m_place(place)
 {
     static const bool accessible = (QAccessible::installFactory(accessibleCell), true);
     Q_UNUSED(accessible)
@@ -78,9 +77,7 @@ void CellLabel::setBackColor(const QColor &colour)
 
 void CellLabel::setCaption(const QString &caption)
 {
-    setText(caption);
-    const QFontMetricsF metrics(font());
-    resize(qCeil(metrics.horizontalAdvance(caption)), qCeil(metrics.height()));
+    AutoSizedLabel::setCaption(caption);
     updateAccessibleName();
 }
 
@@ -135,6 +132,6 @@ void CellLabel::keyPressEvent(QKeyEvent *event)
         emit arrowPressed(0, 1);
         break;
     default:
-        QLabel::keyPressEvent(event);
+        AutoSizedLabel::keyPressEvent(event);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QLabel>
+#include "autoSizedLabel.h"
 
 // One cell of the board: an opaque label whose background holds the mark,
 // turning the mouse into the forms' Click and DblClick. A double-click comes
@@ -10,7 +10,7 @@
 // A screen reader hears its place and its number, a check box checked while
 // it is marked, and can run its two actions, "Mark" (a click) and "Un-mark"
 // (a double-click).
-class CellLabel : public QLabel
+class CellLabel : public AutoSizedLabel
 {
     Q_OBJECT
 
@@ -24,8 +24,7 @@ public:
     void setBackColor(const QColor &colour);
     bool isMarked() const { return backColor() == markColour; }
 
-    // Shows the text and takes its size, keeping the top-left corner, as an
-    // auto-sized label does; cheaper than adjustSize(), which lays the text out.
+    // Shows the text, sized to it, and names it for assistive technology.
     void setCaption(const QString &caption);
 
 signals:

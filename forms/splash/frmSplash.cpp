@@ -1,5 +1,6 @@
 #include "frmSplash.h"
 
+#include "autoSizedLabel.h"
 #include "frmBingo.h"
 #include "handleEvent.h"
 #include "picture.h"
@@ -40,9 +41,11 @@ QLabel *makeLabel(QWidget *frame, const QString &caption, QRect geometry, const 
 QLabel *makeAutoSizedLabel(QWidget *frame, const QString &caption, QPoint topLeft, const QFont &font,
                            Qt::Alignment alignment = Qt::AlignLeft)
 {
-    QLabel *label = makeLabel(frame, caption, QRect(topLeft, QSize()), font);
+    auto *label = new AutoSizedLabel(frame);
     label->setAlignment(alignment | Qt::AlignTop);
-    label->adjustSize();
+    label->setFont(font);
+    label->move(topLeft);
+    label->setCaption(caption);
     return label;
 }
 

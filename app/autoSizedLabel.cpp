@@ -1,0 +1,70 @@
+#include "autoSizedLabel.h"
+
+#include "picture.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QRawFont>
+#include <QtEndian>
+#include <QtMath>
+
+#include <cmath>
+
+namespace {
+
+struct LineMetrics
+{
+    qreal ascent;
+    qreal descent;
+};
+
+// Read from the face's OS/2 table once per font, and rounded to a 64th of a
+// pixel as Qt rounds its own, so that where Qt takes these very metrics the
+// two agree exactly.
+LineMetrics windowsLineMetrics(const QFont &font)
+{
+    static QHash<QFont, LineMetrics> known;
+    if (const auto found = known.constFind(font); found != known.cend())
+        return *found;
+    const QFontMetricsF qt(font);
+    LineMetrics metrics{qt.ascent(), qt.descent()};
+    const QRawFont face = QRawFont::fromFont(font);
+    const QByteArray os2 = face.fontTable("OS/2");
+    if (os2.size() >= 78) {
+        const auto scaled = [&](int offset) {
+            return std::floor(qFromBigEndian<quint16>(os2.constData() + offset) * face.pixelSize() * 64 / face.unitsPerEm()
+                              + 0.5)
+                / 64;
+        };
+        metrics = {scaled(74), scaled(76)};
+    }
+    known.insert(font, metrics);
+    return metrics;
+}
+
+} // namespace
+
+void AutoSizedLabel::setCaption(const QString &caption)
+{
+    setText(caption);
+    const LineMetrics line = windowsLineMetrics(font());
+    resize(qCeil(QFontMetricsF(font()).horizontalAdvance(caption)), qCeil(line.ascent + line.descent));
+}
+
+// The text as QLabel draws plain text, but lowered from Qt's baseline to
+// Windows': the box it is laid out in moves down by the difference, so that
+// the baseline is rounded to the device's pixels only once.
+void AutoSizedLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const qreal windowsAscent = windowsLineMetrics(font()).ascent;
+    const qreal qtAscent = QFontMetricsF(font()).ascent();
+    qreal lowered = windowsAscent - qtAscent;
+    // A page plays its text back from the top of the line, which it takes to
+    // be the baseline less Qt's ascent in whole pixels: lowered by what that
+    // rounding takes off, less what it would take off Windows' ascent.
+    if (onPaper(painter))
+        lowered += (qRound(qtAscent) - qtAscent) - (qRound(windowsAscent) - windowsAscent);
+    painter.drawText(QRectF(contentsRect()).translated(0, lowered), int(alignment()), text());
+}
