@@ -3,7 +3,11 @@
 #include "handleEvent.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QTimer>
+
+#include <chrono>
 
 namespace {
 
@@ -21,7 +25,6 @@ Form::Form()
 {
     static const bool accessible = (QAccessible::installFactory(accessibleForm), true);
     Q_UNUSED(accessible)
-    setAttribute(Qt::WA_DeleteOnClose);
 }
 
 void Form::setVisible(bool visible)
@@ -38,9 +41,12 @@ void Form::unload()
     if (m_unloading)
         return;
     m_unloading = true;
+    for (QTimer *timer : findChildren<QTimer *>())
+        timer->stop();
     int Cancel = 0;
     Form_Unload(Cancel);
     close();
+    discardWindow(this);
 }
 
 void Form::Form_Unload(int &Cancel)
@@ -52,4 +58,15 @@ void Form::closeEvent(QCloseEvent *event)
 {
     handleEvent([this] { unload(); });
     event->accept();
+}
+
+void discardWindow(QWidget *window)
+{
+    window->hide();
+    if (!QAccessible::isActive()) {
+        window->deleteLater();
+        return;
+    }
+    QTimer::singleShot(std::chrono::seconds(5), window, &QObject::deleteLater);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
 }

@@ -16,8 +16,9 @@ public:
     // the keyboard (where no window manager runs, nothing else would give it).
     void setVisible(bool visible) override;
 
-    // Raises Form_Unload, then closes and destroys the window. An unload of a
-    // window that is already being unloaded does nothing more.
+    // Stops the window's timers, raises Form_Unload, then closes and discards
+    // the window. An unload of a window that is already being unloaded does
+    // nothing more.
     void unload();
     bool isUnloading() const { return m_unloading; }
 
@@ -37,6 +38,13 @@ private:
 
     bool m_unloading = false;
 };
+
+// Hides a window the program is done with and destroys it: at once where no
+// assistive technology is active, else a few seconds later, or when the
+// program ends if that is sooner. A screen reader goes on asking about the
+// window it last knew for half a second or so, and Qt 6.8 logs each question
+// about a window that is gone.
+void discardWindow(QWidget *window);
 
 template <class F>
 struct FormInstance

@@ -95,11 +95,16 @@ def main():
 
         splash = wait_for("the splash", lambda: next(
             (child for child in application if child is not None and child.getRole() == pyatspi.ROLE_FRAME), None))
-        if not splash.description.startswith('"New" begins a new game'):
-            fail(f"the splash's description is {splash.description!r}")
+        focus = wait_for("the focus on the splash", lambda: pyatspi.findDescendant(splash, lambda node: node.getState().contains(pyatspi.STATE_FOCUSED)))
+        if not focus.description.startswith('"New" begins a new game') or focus.getRelationSet()[0].getTarget(0).name != "To play:":
+            fail(f"the splash's focus is {focus.name!r}, described as {focus.description!r}")
         subprocess.run(["xdotool", "key", "a"], check=True)
 
         board = wait_for('the board, a frame named "Ventaro!"', lambda: window(application, "Ventaro!"))
+        # Kept, hidden, while a screen reader may still ask about it, then destroyed.
+        if splash.getState().contains(pyatspi.STATE_SHOWING) or splash.name != "Ventaro, БИНГО":
+            fail("the splash was not kept for the screen reader, hidden")
+        wait_for("the splash destroyed", lambda: sum(child is not None for child in application) == 1)
         buttons = {button.name: button for button in descendants(board, pyatspi.ROLE_PUSH_BUTTON)}
         run_action(buttons["New..."], "Press")
         dialog = wait_for('the range dialog, a frame named "Give me information!"',

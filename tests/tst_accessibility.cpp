@@ -86,7 +86,13 @@ private slots:
     void splashTellsHowToPlay()
     {
         frmSplash &splash = form<frmSplash>();
-        QCOMPARE(accessible(&splash, QAccessible::Description), splash.lblWarning->text());
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowActive(&splash));
+        // After the window, and once: the instructions, focused and named by "To play:".
+        QCOMPARE(QApplication::focusWidget(), splash.lblWarning);
+        QCOMPARE(accessible(&splash, QAccessible::Description) + accessible(splash.lblWarning, QAccessible::Description), splash.lblWarning->text());
+        const auto labels = QAccessible::queryAccessibleInterface(splash.lblWarning)->relations(QAccessible::Label);
+        QVERIFY(labels.size() == 1 && labels.first().first->object() == splash.Label1);
         QCOMPARE(accessible(splash.lblWarning, QAccessible::Name), splash.lblWarning->text());
         QCOMPARE(accessible(splash.Image5, QAccessible::Name), "И");
     }

@@ -288,7 +288,7 @@ private slots:
         dataCenter::setEndNumber(90);
 
         // Another tick that arrives before the splash is gone.
-        QVERIFY(splash);
+        QVERIFY(splash && !splash->Timer1->isActive());
         tick(splash->Timer1);
         QCOMPARE(existingForm<frmBingo>(), board);
         QCOMPARE(dataCenter::getEndNumber(), Number(90));

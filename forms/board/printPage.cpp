@@ -1,5 +1,6 @@
 #include "printPage.h"
 
+#include "form.h"
 #include "printSystem.h"
 #include "runtimeError.h"
 
@@ -12,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <cstdint>
@@ -58,14 +60,15 @@ void savePdf(const QPicture &page, QWidget &window)
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    QFileDialog dialog(&window, QObject::tr("Save the card as a PDF"), QDir(folder).filePath(QObject::tr("Bingo card.pdf")),
-                       QObject::tr("PDF documents (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    auto *dialog = new QFileDialog(&window, QObject::tr("Save the card as a PDF"),
+                                   QDir(folder).filePath(QObject::tr("Bingo card.pdf")), QObject::tr("PDF documents (*.pdf)"));
+    const auto discard = qScopeGuard([dialog] { discardWindow(dialog); });
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension is saved as a PDF all the same.
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted)
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog->exec() != QDialog::Accepted)
         return;
-    const QString fileName = dialog.selectedFiles().value(0);
+    const QString fileName = dialog->selectedFiles().value(0);
     // Written aside and put in place whole: a failure leaves no half-written file.
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))

@@ -98,7 +98,6 @@ frmSplash::frmSplash()
     Frame1->setGeometry(twipRect(0, 0, 7200, 4170));
 
     setAccessibleName(QStringLiteral("Ventaro, БИНГО"));
-    setAccessibleDescription(instructions);
 
     imgLogo->setAccessibleName(tr("A wide square with a cathedral and a clock tower"));
     imgLogo->setPixmap(picture(QStringLiteral(":/photograph.bmp")));
@@ -120,6 +119,12 @@ frmSplash::frmSplash()
     Label1 = makeLabel(Frame1, QStringLiteral("To play:"), twipRect(240, 2880, 975, 255), arial(8.25, false));
     lblWarning = makeLabel(Frame1, instructions, twipRect(240, 3120, 4095, 915), arial(8.25, false));
     lblWarning->setWordWrap(true);
+    // A screen reader speaks the window and then what has the keyboard focus:
+    // the instructions, named by "To play:". Nothing takes the focus by a key,
+    // so every key still reaches the window.
+    Label1->setBuddy(lblWarning);
+    lblWarning->setAccessibleDescription(instructions);
+    lblWarning->setFocus();
     lblCopyright = makeLabel(Frame1, QStringLiteral("Copyright © 2026 Ventaro"), twipRect(4560, 3360, 2415, 255),
                              arial(8.25, false));
     lblCompany = makeLabel(Frame1, QStringLiteral("Ventaro Software"), twipRect(4560, 3600, 2415, 255),
