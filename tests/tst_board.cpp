@@ -165,6 +165,7 @@ private slots:
         QTest::newRow("Left and Up stop at the edges") << true << QList{back, left, up} << "GameLabel0" << false;
         QTest::newRow("Space marks a white cell") << true << QList{back, space} << "GameLabel0" << true;
         QTest::newRow("Space un-marks a marked one") << true << QList{back, space, space} << "GameLabel0" << false;
+        QTest::newRow("Space held down marks once") << true << QList{back, space, -space, -space, -space} << "GameLabel0" << true;
         QTest::newRow("Space marks an empty cell") << false << QList{tab, space} << "GameLabel0" << true;
     }
 
@@ -181,8 +182,9 @@ private slots:
             board->cmdAnother->setEnabled(true);
         }
         QVERIFY(QTest::qWaitForWindowActive(board));
-        for (int key : keys)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        for (int key : keys) // a negative key is the auto-repeat of one held down
+            key > 0 ? QTest::keyClick(QApplication::focusWidget(), Qt::Key(key))
+                    : QTest::simulateEvent(QApplication::focusWidget(), true, -key, {}, QString(QChar(-key)), true);
         QCOMPARE(QApplication::focusWidget(), controlNamed(focused));
         QCOMPARE(board->GameLabel[0]->isMarked(), marked);
         // A click does not move the focus; the ring shows only while the grid has it.

@@ -67,6 +67,7 @@ private slots:
         QTest::newRow("1e9 overflows") << "1e9" << 1e9 << overflow;
         QTest::newRow("past the double range") << "1e400" << qInf() << overflow;
         QTest::newRow("leading blanks skipped") << "   42" << 42.0 << std::optional<Number>(42);
+        QTest::newRow("a leading tab skipped as a blank") << "\t42" << 42.0 << std::optional<Number>(42);
         QTest::newRow("plus sign") << "+7" << 7.0 << std::optional<Number>(7);
         QTest::newRow("fraction without digits before") << ".5" << 0.5 << std::optional<Number>(0);
         QTest::newRow("point without fraction") << "5." << 5.0 << std::optional<Number>(5);

@@ -95,14 +95,19 @@ private slots:
 
     void printedPageShowsTheBoardAtTrueSize_data()
     {
-        QTest::addColumn<bool>("refusedFirst");
-        QTest::newRow("printed") << false;
-        QTest::newRow("refused with the reason, then printed once accepted") << true;
+        QTest::addColumn<QString>("refusing"); // the default queue while a first page is refused; empty for none
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("printed") << "" << "";
+        QTest::newRow("refused as its job is made, with the reason, then printed once accepted")
+            << "bingo-file" << "Destination \"bingo-file\" is not accepting jobs.";
+        QTest::newRow("refused once its job is made, which is cancelled, then printed")
+            << "bingo-text-only" << "Unsupported document-format \"application/pdf\".";
     }
 
     void printedPageShowsTheBoardAtTrueSize()
     {
-        QFETCH(bool, refusedFirst);
+        QFETCH(QString, refusing);
+        QFETCH(QString, reason);
         frmBingo &board = openBoard();
         {
             ScriptedRandom source({0.0f});
@@ -115,13 +120,17 @@ private slots:
 
         const QString postScript = spoolDir + "/out/page.ps";
         QVERIFY(QFile(postScript).resize(0));
-        if (refusedFirst) {
+        if (!refusing.isEmpty()) {
+            // The file queue takes no job; the text-only queue makes one, then refuses its PDF.
+            run("lpadmin", {"-d", refusing});
             run("cupsreject", {"-r", "out of paper", "bingo-file"});
             MessageBoxCatcher box;
             QTest::mouseClick(board.cmdPrint, Qt::LeftButton);
             run("cupsaccept", {"bingo-file"});
-            QCOMPARE(box.text(), "Run-time error '482':\n\nThe printer cannot print.\nDestination \"bingo-file\" is not accepting jobs.");
+            run("lpadmin", {"-d", "bingo-file"});
+            QCOMPARE(box.text(), "Run-time error '482':\n\nThe printer cannot print.\n" + reason);
             QVERIFY(run("lpstat", {"-o"}).trimmed().isEmpty());
+            QCOMPARE(QFileInfo(postScript).size(), 0);
         }
         QTest::mouseClick(board.cmdPrint, Qt::LeftButton);
         // Done when nothing is queued and the job is among the finished ones, printed or not.

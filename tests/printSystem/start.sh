@@ -75,5 +75,8 @@ lpstat -h "$socket" -r | grep -q "is running" || { cat "$dir/log/cupsd.out" "$di
 # Since CUPS 2.4.17 the scheduler writes a file: device only into a file that exists.
 install -m 666 /dev/null "$dir/out/page.ps"
 lpadmin -h "$socket" -p bingo-file -E -v "file://$dir/out/page.ps" -m drv:///sample.drv/generic.ppd
+# A second queue that takes plain text alone: it refuses a PDF once its job is made.
+(cat "$dir/etc/ppd/bingo-file.ppd" && echo '*cupsFilter: "text/plain 0 -"') >"$dir/text-only.ppd"
+lpadmin -h "$socket" -p bingo-text-only -E -v "file://$dir/out/page.ps" -P "$dir/text-only.ppd"
 lpadmin -h "$socket" -d bingo-file
 echo "private print scheduler $(cat "$dir/cupsd.pid") at $socket"
