@@ -3,8 +3,10 @@
 #include "picture.h"
 
 #include <QHash>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QRawFont>
+#include <QVersionNumber>
 #include <QtEndian>
 #include <QtMath>
 
@@ -61,10 +63,12 @@ void AutoSizedLabel::paintEvent(QPaintEvent *)
     const qreal windowsAscent = windowsLineMetrics(font()).ascent;
     const qreal qtAscent = QFontMetricsF(font()).ascent();
     qreal lowered = windowsAscent - qtAscent;
-    // A page plays its text back from the top of the line, which it takes to
-    // be the baseline less Qt's ascent in whole pixels: lowered by what that
-    // rounding takes off, less what it would take off Windows' ascent.
-    if (onPaper(painter))
+    // Up to Qt 6.8 a page plays its text back from the top of the line, which
+    // it takes to be the baseline less Qt's ascent in whole pixels (6.11 keeps
+    // the baseline): lowered by what that rounding takes off, less what it
+    // would take off Windows' ascent.
+    static const bool pageRoundsTheAscent = QLibraryInfo::version() < QVersionNumber(6, 9);
+    if (pageRoundsTheAscent && onPaper(painter))
         lowered += (qRound(qtAscent) - qtAscent) - (qRound(windowsAscent) - windowsAscent);
     painter.drawText(QRectF(contentsRect()).translated(0, lowered), int(alignment()), text());
 }
