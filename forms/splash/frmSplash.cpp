@@ -28,9 +28,10 @@ QFont arial(qreal points, bool bold)
 }
 
 // Its caption reads from the top of its box, as the forms draw one.
-QLabel *makeLabel(QWidget *frame, const QString &caption, QRect geometry, const QFont &font)
+template <class Label = QLabel>
+Label *makeLabel(QWidget *frame, const QString &caption, QRect geometry, const QFont &font)
 {
-    auto *label = new QLabel(caption, frame);
+    auto *label = new Label(caption, frame);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFont(font);
     label->setGeometry(geometry);
@@ -76,6 +77,11 @@ void SplashFrame::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void Instructions::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+}
+
 void StretchedPicture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -117,7 +123,7 @@ frmSplash::frmSplash()
     lblVersion = makeAutoSizedLabel(Frame1, QStringLiteral("v. 1.2"), twipPoint(6270, 2700), arial(12, true),
                                     Qt::AlignRight);
     Label1 = makeLabel(Frame1, QStringLiteral("To play:"), twipRect(240, 2880, 975, 255), arial(8.25, false));
-    lblWarning = makeLabel(Frame1, instructions, twipRect(240, 3120, 4095, 915), arial(8.25, false));
+    lblWarning = makeLabel<Instructions>(Frame1, instructions, twipRect(240, 3120, 4095, 915), arial(8.25, false));
     lblWarning->setWordWrap(true);
     // A screen reader speaks the window and then what has the keyboard focus:
     // the instructions, named by "To play:". Nothing takes the focus by a key,

@@ -29,6 +29,20 @@ private:
     bool m_pressedOnBare = false;
 };
 
+// The instructions hold the keyboard focus, for a screen reader to speak,
+// but offer nothing to select: a QLabel would lay its text out afresh as a
+// document when the focus comes, costing the first frame some milliseconds.
+class Instructions : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
 // A picture stretched to fill its control as a stretching blit does, without
 // smoothing, which would cost the first frame a millisecond.
 class StretchedPicture : public QLabel
