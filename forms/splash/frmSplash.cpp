@@ -42,10 +42,8 @@ Label *makeLabel(QWidget *frame, const QString &caption, QRect geometry, const Q
 QLabel *makeAutoSizedLabel(QWidget *frame, const QString &caption, QPoint topLeft, const QFont &font,
                            Qt::Alignment alignment = Qt::AlignLeft)
 {
-    auto *label = new AutoSizedLabel(frame);
+    auto *label = makeLabel<AutoSizedLabel>(frame, QString(), QRect(topLeft, QSize()), font);
     label->setAlignment(alignment | Qt::AlignTop);
-    label->setFont(font);
-    label->move(topLeft);
     label->setCaption(caption);
     return label;
 }
