@@ -6,12 +6,12 @@
 #include "wcagContrast.h"
 
 #include <QFontInfo>
-#include <QRawFont>
-#include <QtEndian>
 #include <QLabel>
 #include <QPushButton>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
