@@ -2,6 +2,7 @@
 
 #include "picture.h"
 
+#include <QEvent>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QPainter>
@@ -12,24 +13,16 @@
 
 #include <cmath>
 
-namespace {
-
-struct LineMetrics
-{
-    qreal ascent;
-    qreal descent;
-};
-
 // Read from the face's OS/2 table once per font, and rounded to a 64th of a
 // pixel as Qt rounds its own, so that where Qt takes these very metrics the
 // two agree exactly.
-LineMetrics windowsLineMetrics(const QFont &font)
+AutoSizedLabel::Line AutoSizedLabel::measure(const QFont &font)
 {
-    static QHash<QFont, LineMetrics> known;
+    static QHash<QFont, Line> known;
     if (const auto found = known.constFind(font); found != known.cend())
         return *found;
     const QFontMetricsF qt(font);
-    LineMetrics metrics{qt.ascent(), qt.descent()};
+    Line line{qt.ascent(), qt.descent(), qt.ascent()};
     const QRawFont face = QRawFont::fromFont(font);
     const QByteArray os2 = face.fontTable("OS/2");
     if (os2.size() >= 78) {
@@ -38,19 +31,31 @@ LineMetrics windowsLineMetrics(const QFont &font)
                               + 0.5)
                 / 64;
         };
-        metrics = {scaled(74), scaled(76)};
+        line.ascent = scaled(74);
+        line.descent = scaled(76);
     }
-    known.insert(font, metrics);
-    return metrics;
+    known.insert(font, line);
+    return line;
 }
 
-} // namespace
+const AutoSizedLabel::Line &AutoSizedLabel::line()
+{
+    if (!m_line)
+        m_line = measure(font());
+    return *m_line;
+}
 
 void AutoSizedLabel::setCaption(const QString &caption)
 {
     setText(caption);
-    const LineMetrics line = windowsLineMetrics(font());
-    resize(qCeil(QFontMetricsF(font()).horizontalAdvance(caption)), qCeil(line.ascent + line.descent));
+    resize(qCeil(QFontMetricsF(font()).horizontalAdvance(caption)), qCeil(line().ascent + line().descent));
+}
+
+void AutoSizedLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_line.reset();
+    QLabel::changeEvent(event);
 }
 
 // The text as QLabel draws plain text, but lowered from Qt's baseline to
@@ -60,15 +65,14 @@ void AutoSizedLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    const qreal windowsAscent = windowsLineMetrics(font()).ascent;
-    const qreal qtAscent = QFontMetricsF(font()).ascent();
-    qreal lowered = windowsAscent - qtAscent;
+    const Line &line = this->line();
+    qreal lowered = line.ascent - line.qtAscent;
     // Up to Qt 6.8 a page plays its text back from the top of the line, which
     // it takes to be the baseline less Qt's ascent in whole pixels (6.11 keeps
     // the baseline): lowered by what that rounding takes off, less what it
     // would take off Windows' ascent.
     static const bool pageRoundsTheAscent = QLibraryInfo::version() < QVersionNumber(6, 9);
     if (pageRoundsTheAscent && onPaper(painter))
-        lowered += (qRound(qtAscent) - qtAscent) - (qRound(windowsAscent) - windowsAscent);
+        lowered += (qRound(line.qtAscent) - line.qtAscent) - (qRound(line.ascent) - line.ascent);
     painter.drawText(QRectF(contentsRect()).translated(0, lowered), int(alignment()), text());
 }

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <optional>
+
 // A label that sizes itself to its one line of text, as the forms' AutoSize
 // does, with the line measured as Windows measures it: as tall as the face's
 // usWinAscent and usWinDescent at the font's size, with the text on the
@@ -21,5 +23,20 @@ public:
     void setCaption(const QString &caption);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct Line
+    {
+        qreal ascent;
+        qreal descent;
+        qreal qtAscent;
+    };
+    static Line measure(const QFont &font);
+    const Line &line();
+
+    // The font's line: measured when first needed and again after the font
+    // changes, not at each caption.
+    std::optional<Line> m_line;
 };
