@@ -1,13 +1,11 @@
 #include "form.h"
 
+#include "discardWindow.h"
 #include "handleEvent.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QTimer>
-
-#include <chrono>
 
 namespace {
 
@@ -58,15 +56,4 @@ void Form::closeEvent(QCloseEvent *event)
 {
     handleEvent([this] { unload(); });
     event->accept();
-}
-
-void discardWindow(QWidget *window)
-{
-    window->hide();
-    if (!QAccessible::isActive()) {
-        window->deleteLater();
-        return;
-    }
-    QTimer::singleShot(std::chrono::seconds(5), window, &QObject::deleteLater);
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
 }

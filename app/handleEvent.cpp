@@ -1,6 +1,6 @@
 #include "handleEvent.h"
 
-#include "form.h"
+#include "discardWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "printPage.h"
 
-#include "form.h"
+#include "discardWindow.h"
 #include "printSystem.h"
 #include "runtimeError.h"
 
