@@ -2,11 +2,10 @@
 #include "start.h"
 
 #include <QApplication>
-#include <QProcessEnvironment>
 
 int main(int argc, char **argv)
 {
-    const QByteArray platform = platformFor(QProcessEnvironment::systemEnvironment(), mutterExperimentalFeatures);
+    const QByteArray platform = desktopPlatform();
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);

@@ -15,8 +15,7 @@ class QProcessEnvironment;
 QByteArray platformFor(const QProcessEnvironment &environment,
                        const std::function<std::optional<QStringList>()> &mutterFeatures);
 
-// The experimental features GNOME's compositor runs with, read through GIO's
-// GSettings as GNOME reads them: the user's value, else the distribution's,
-// else the schema's. GIO is loaded only for this; nullopt where it, or the
-// schema, cannot be found.
-std::optional<QStringList> mutterExperimentalFeatures();
+// The platform Qt is asked for on the system the program was started on:
+// on Linux what platformFor gives, with mutter's experimental features read
+// where needed; on Windows its one platform, with the fonts it draws with.
+QByteArray desktopPlatform();

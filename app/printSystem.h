@@ -2,14 +2,29 @@
 
 #include "runtimeError.h"
 
-#include <QByteArray>
+#include <QPageSize>
 
-// Sends a PDF document to the print system's default destination as one job
-// with that title, with the destination's own defaults, as lp would. libcups
-// is loaded on the first call, not at start. RuntimeError 482 with the print
-// system's reason as a second line when anything on the way fails; a job
-// created but not completed is cancelled, so nothing half-sent waits.
-void printPdf(const QByteArray &pdf, const QString &title);
+#include <functional>
+
+class QPaintDevice;
+class QPrinterInfo;
+
+// Prints one page on the printer as one job with that title, on the
+// printer's default paper with its margins and its own defaults: `draw`
+// paints the page on the device it is given, at that device's resolution.
+// RuntimeError 482 with the print system's reason as a second line when
+// anything on the way fails; a job created but not completed is cancelled,
+// so nothing half-sent waits.
+void printPage(const QPrinterInfo &printer, const QString &title, const std::function<void(QPaintDevice &)> &draw);
+
+// The paper of the user's locale, for a page saved rather than printed.
+QPageSize localePaper();
 
 // The runtime's error for the printer, with a reason, if any, as a second line.
-RuntimeError printerError(const QString &reason = {});
+inline RuntimeError printerError(const QString &reason = {})
+{
+    QString text = QStringLiteral("The printer cannot print.");
+    if (!reason.isEmpty())
+        text += u'\n' + reason;
+    return {482, text};
+}

@@ -4,21 +4,15 @@
 #include "printSystem.h"
 #include "runtimeError.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
 #include <QScopeGuard>
 #include <QStandardPaths>
-
-#include <cstdint>
-
-#include <langinfo.h>
 
 namespace {
 
@@ -38,19 +32,6 @@ RuntimeError fileError(const QFileDevice &file)
     if (file.error() == QFileDevice::ResourceError)
         return {61, QStringLiteral("Disk full")};
     return {75, QStringLiteral("Path/File access error")};
-}
-
-// The paper of the user's locale, as GTK and LibreOffice take it: glibc
-// gives its size in whole millimetres, an int carried in the pointer, and
-// QPageSize takes the standard size nearest to it (US Letter's
-// 215.9 × 279.4 mm is 216 × 279 there).
-QPageSize localePaper()
-{
-    const auto millimetres = [](nl_item item) { return int(reinterpret_cast<std::intptr_t>(nl_langinfo(item))); };
-    const QSizeF size(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT));
-    if (size.isEmpty())
-        return QPageSize(QPageSize::A4);
-    return QPageSize(size, QPageSize::Millimeter);
 }
 
 // With no printer the page becomes a PDF file, on the locale's paper with
@@ -118,19 +99,7 @@ void printToDefaultPrinter(const QPicture &page, QWidget &window)
         savePdf(page, window);
         return;
     }
-    // One PDF document, kept in memory, on the printer's default paper with
-    // its margins, and handed to the print system, whose answer is checked.
-    QPrinter paper(printer);
-    paper.setPageSize(printer.defaultPageSize());
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setTitle(pageTitle());
-        writer.setPageLayout(paper.pageLayout());
-        drawPage(page, writer);
-    }
-    printPdf(pdf.data(), pageTitle());
+    printPage(printer, pageTitle(), [&](QPaintDevice &device) { drawPage(page, device); });
 }
 
 void sendToPrinter(const QPicture &page, QWidget &window)

@@ -2,9 +2,16 @@
 
 #include "loadedLibrary.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScopeGuard>
 
+#include <cstdint>
+
 #include <cups/cups.h>
+#include <langinfo.h>
 
 namespace {
 
@@ -37,16 +44,9 @@ bool succeeded(ipp_status_t status)
     return status <= IPP_STATUS_OK_EVENTS_COMPLETE;
 }
 
-} // namespace
-
-RuntimeError printerError(const QString &reason)
-{
-    QString text = QStringLiteral("The printer cannot print.");
-    if (!reason.isEmpty())
-        text += u'\n' + reason;
-    return {482, text};
-}
-
+// Sends a PDF document to the print system's default destination as one job
+// with that title, with the destination's own defaults, as lp would. libcups
+// is loaded on the first call, not at start.
 void printPdf(const QByteArray &pdf, const QString &title)
 {
     static Cups cups;
@@ -80,4 +80,36 @@ void printPdf(const QByteArray &pdf, const QString &title)
     if (written != HTTP_STATUS_CONTINUE || !succeeded(finished))
         throw failure();
     cancel.dismiss();
+}
+
+} // namespace
+
+void printPage(const QPrinterInfo &printer, const QString &title, const std::function<void(QPaintDevice &)> &draw)
+{
+    // One PDF document, kept in memory, and handed to the print system,
+    // whose answer is checked.
+    QPrinter paper(printer);
+    paper.setPageSize(printer.defaultPageSize());
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setTitle(title);
+        writer.setPageLayout(paper.pageLayout());
+        draw(writer);
+    }
+    printPdf(pdf.data(), title);
+}
+
+// The paper of the user's locale, as GTK and LibreOffice take it: glibc
+// gives its size in whole millimetres, an int carried in the pointer, and
+// QPageSize takes the standard size nearest to it (US Letter's
+// 215.9 × 279.4 mm is 216 × 279 there).
+QPageSize localePaper()
+{
+    const auto millimetres = [](nl_item item) { return int(reinterpret_cast<std::intptr_t>(nl_langinfo(item))); };
+    const QSizeF size(millimetres(_NL_PAPER_WIDTH), millimetres(_NL_PAPER_HEIGHT));
+    if (size.isEmpty())
+        return QPageSize(QPageSize::A4);
+    return QPageSize(size, QPageSize::Millimeter);
 }
