@@ -10,6 +10,7 @@
 #   weston        a headless Weston compositor, Qt on Wayland
 #   atspi         X (Xvfb), a private D-Bus session and its accessibility bus,
 #                 with Qt's accessibility on
+#   wine          X (Xvfb), Windows programs under Wine, in WINEPREFIX, made on first use
 # Usage: onDesktop.sh DESKTOP COMMAND [ARGUMENT...]
 set -euo pipefail
 desktop=$1
@@ -22,6 +23,7 @@ stop() {
     for group in "${groups[@]}"; do
         kill -- "-$group" 2>/dev/null || true
     done
+    [ "$desktop" != wine ] || wineserver -k 2>/dev/null || true
     for pid in "${pids[@]}"; do
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
@@ -58,7 +60,7 @@ has_owner() {
 
 start_x() {
     command -v Xvfb >/dev/null || { echo "Xvfb is missing (./check installs it)"; exit 1; }
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$private/display" 2>"$private/Xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${screen:-1024x768x24}" -nolisten tcp -noreset 3>"$private/display" 2>"$private/Xvfb.log" &
     pids+=($!)
     await Xvfb test -s "$private/display"
     export DISPLAY=:$(cat "$private/display") QT_QPA_PLATFORM=xcb
@@ -121,6 +123,20 @@ atspi)
     groups+=($!)
     await at-spi-bus-launcher has_owner org.a11y.Bus
     export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    ;;
+wine)
+    # Room for the board at twice the scale; the fonts the program picks. Wine
+    # passes QT_ variables on as WINEQT_ ones, and the twins of the Arial faces
+    # stand in for them, as Windows has the real ones.
+    screen=2048x1536x24 start_x
+    export QT_QPA_PLATFORM=windows:fontengine=gdi QT_FORCE_STDERR_LOGGING=1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    for name in $(compgen -e | grep '^QT_'); do export "WINE$name=${!name}"; done
+    if [ ! -e "$WINEPREFIX/user.reg" ]; then
+        wineboot -i >"$private/wineboot.log" 2>&1
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' >/dev/null
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial Narrow' /d 'Liberation Sans Narrow' >/dev/null
+        wineserver -w
+    fi
     ;;
 *)
     echo "no desktop named $desktop"

@@ -197,7 +197,9 @@ private slots:
 
     void fontsResolveToTheirMetricTwins()
     {
-        QCOMPARE(QFontInfo(board->GameLabel[0]->font()).family(), "Liberation Sans Narrow");
+        // The face itself where the system has it, as Windows does, else its metric twin.
+        const QString face = QFontInfo(board->GameLabel[0]->font()).family();
+        QVERIFY2(face == "Arial Narrow" || face == "Liberation Sans Narrow", qPrintable(face));
         QCOMPARE(board->GameLabel[0]->font().pointSizeF(), 20.25);
     }
 

@@ -1,19 +1,24 @@
 #!/usr/bin/env bash
 # Runs a command of this tree, as root, in a fresh minimal root of another
-# Debian release: the committed tree, cloned in as CI sees it.
+# Debian release: the committed tree, cloned in as CI sees it, or with
+# --this-tree this tree itself, so that what the command builds stays here.
 #   tools/inRelease.sh trixie ./check
 #   tools/inRelease.sh forky ./check --sanitize
+#   tools/inRelease.sh --this-tree trixie ./check --windows
 # The release's root is made once with debootstrap, from the mirror this
 # machine's apt uses, and kept as a tarball in ~/.cache/bingo-roots; each run
 # unpacks it afresh and removes it afterwards, pass or fail. The exit status
 # is the command's.
 set -euo pipefail
+arguments=("$@")
+tree=clone
+[ "${1:-}" != --this-tree ] || { tree=this; shift; }
 [ $# -ge 2 ] || { echo "usage: tools/inRelease.sh RELEASE COMMAND [ARGUMENT...]" >&2; exit 2; }
 release=$1
 shift
 cd "$(dirname "$0")/.."
 . tools/bootstrap.sh
-[ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=CI,FUZZ_RUNS "$0" "$release" "$@"
+[ "$(id -u)" -eq 0 ] || exec sudo --preserve-env=CI,FUZZ_RUNS "$0" "${arguments[@]}"
 install_missing debootstrap
 
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/bingo-roots
@@ -52,9 +57,10 @@ finish() {
         done
         sleep 1
     done
-    awk -v root="$root" '$2 == root || index($2, root "/") == 1 { print $2 }' /proc/mounts | sort -r \
-        | while read -r mount; do umount "$mount" 2>/dev/null || umount -l "$mount"; done
-    rm -rf --one-file-system "$root"
+    mounts() { awk -v root="$root" '$2 == root || index($2, root "/") == 1 { print $2 }' /proc/mounts | sort -r; }
+    mounts | while read -r mount; do umount "$mount" 2>/dev/null || umount -l "$mount"; done
+    # A mount left would take this tree or the cache with the root.
+    [ -z "$(mounts)" ] && rm -rf --one-file-system "$root" || echo "$root is still mounted: left in place" >&2
 }
 trap finish EXIT
 tar -C "$root" -xf "$tarball"
@@ -63,7 +69,16 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 for mount in proc sys dev dev/pts dev/shm; do
     mount --bind "/$mount" "$root/$mount"
 done
-git clone -q . "$root/bingo"
+# Qt for Windows, made once (tools/windowsQt.sh), is kept on this machine.
+qt=${XDG_CACHE_HOME:-$HOME/.cache}/bingo-qt-windows
+mkdir -p "$qt" "$root/root/.cache/bingo-qt-windows"
+mount --bind "$qt" "$root/root/.cache/bingo-qt-windows"
+if [ $tree = this ]; then
+    mkdir "$root/bingo"
+    mount --bind . "$root/bingo"
+else
+    git clone -q . "$root/bingo"
+fi
 
 grep -h '^PRETTY_NAME=' "$root/etc/os-release"
 chroot "$root" env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
