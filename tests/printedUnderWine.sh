@@ -5,11 +5,18 @@
 # Usage: printedUnderWine.sh BINGO.EXE PRINT-DIR
 set -euo pipefail
 page=$2/out/page.ps
+# xdotool's search fails when a window goes while it looks: it looks again.
+shown() { for _ in $(seq 100); do xdotool search --onlyvisible "$@" 2>/dev/null && return; sleep 0.2; done; return 1; }
 wine "$1" &
-xdotool search --sync --onlyvisible --class bingo.exe >/dev/null && xdotool key a
-board=$(xdotool search --sync --onlyvisible --name '^Ventaro!$')
+shown --class bingo.exe >/dev/null
+# The splash may show before it takes keys; once it hands over, "a" does nothing.
+for _ in $(seq 100); do
+    xdotool key a || true
+    board=$(xdotool search --onlyvisible --name '^Ventaro!$' 2>/dev/null | head -n 1) && [ -n "$board" ] && break
+    sleep 0.2
+done
 click() { xdotool mousemove --window "$board" "$1" "$2" click 1 sleep 0.3; }
-click 68 364 && xdotool search --sync --onlyvisible --name '^Give me information!$' >/dev/null && xdotool key Return
+click 68 364 && shown --name '^Give me information!$' >/dev/null && sleep 0.5 && xdotool key Return
 click 55 79 && click 199 191 && click 343 303 && : >"$page" && click 324 364
 for _ in $(seq 100); do [ -s "$page" ] && [ -z "$(lpstat -o)" ] && break; sleep 0.2; done
 gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pnggray -r96 -sOutputFile="$2/out/page.png" "$page"
