@@ -26,7 +26,7 @@ if [ ! -f "$tarball" ]; then
     apt-get indextargets --format 'deb-src $(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' | sort -u >"$work/sources.list"
     apt-get "${apt[@]}" update -q >/dev/null
     (cd "$work/source" && apt-get "${apt[@]}" source -q --only-source "qt6-base=$version" >/dev/null)
-    echo "Making Qt $version for Windows: about 25 minutes on two cores" >&2
+    echo "Making Qt $version for Windows: about half an hour on two cores" >&2
     mkdir "$work/build"
     tree=$PWD
     # Direct2D stays on: PrintSupport and the windows platform call the
