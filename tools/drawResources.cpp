@@ -1,6 +1,7 @@
 // Draws the pictures the program carries into the folder given as the only
 // argument: the five column letters, the program icon and the splash
-// photograph, each also at twice its size ("@2x") for high-density screens. Run it after a
+// photograph, each also at twice its size ("@2x") for high-density screens,
+// and the icon as Windows wants it. Run it after a
 // change here, then commit what it writes; the build embeds those files.
 
 #include "pictures.h"
@@ -64,5 +65,7 @@ int main(int argc, char **argv)
         ok = save(iconPicture(scale), file("icon", "png")) && ok;
         ok = save(photographPicture(scale), file("photograph", "bmp")) && ok;
     }
+    QSaveFile icon(out.filePath(QStringLiteral("icon.ico")));
+    ok = icon.open(QIODevice::WriteOnly) && icon.write(iconFile()) >= 0 && icon.flush() && icon.commit() && ok;
     return ok ? 0 : 1;
 }

@@ -18,7 +18,7 @@ QList<QRgb> iconPalette()
 // A yellow smiling face with a black outline, black eyes and a red open
 // mouth, transparent outside the circle; drawn without antialiasing so that
 // every pixel is one of the 16 colours.
-QImage iconPicture(int scale)
+QImage iconPicture(qreal scale)
 {
     QImage image(QSize(32, 32) * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
