@@ -42,10 +42,13 @@ set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icon.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/icon.ico)
 set(CPACK_NSIS_INSTALLED_ICON_NAME bingo.exe)
 # NSIS's own stub is 32-bit, which a 64-bit-only Windows (or Wine) cannot
-# start. The shortcut goes into the Start menu's folder of the vendor, and
-# the vendor's folder and key go too once no other program of theirs is in them.
+# start. The files keep no build times, so that two builds of one commit
+# give one installer. The shortcut goes into the Start menu's folder of the
+# vendor, and the vendor's folder and key go too once no other program of
+# theirs is in them.
 set(CPACK_NSIS_DEFINES [[
 Target amd64-unicode
+SetDateSave off
 !define MUI_STARTMENUPAGE_DEFAULTFOLDER Ventaro
 Function un.onUninstSuccess
   RMDir "$PROGRAMFILES64\Ventaro"
