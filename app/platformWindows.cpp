@@ -3,8 +3,8 @@
 #include <QtGlobal>
 
 // Qt for Windows has one platform. Its GDI font database draws the windows'
-// Arial faces as Windows programs of the forms runtime drew them, hands them
-// to the printer as the GDI fonts they are, and sees the fonts that Wine's
+// Arial faces as classic Windows programs drew them, hands them to the
+// printer as the GDI fonts they are, and sees the fonts that Wine's
 // replacements stand in for Arial where it is missing, as the DirectWrite
 // one does not. A platform the user names wins.
 QByteArray desktopPlatform()
