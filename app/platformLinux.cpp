@@ -75,4 +75,3 @@ QByteArray desktopPlatform()
 {
     return platformFor(QProcessEnvironment::systemEnvironment(), mutterExperimentalFeatures);
 }
-

@@ -11,10 +11,9 @@ install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSup
 set(qt ${QT6_INSTALL_PREFIX})
 install(FILES ${qt}/${QT6_INSTALL_PLUGINS}/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${qt}/${QT6_INSTALL_PLUGINS}/styles/qmodernwindowsstyle.dll DESTINATION styles)
-# MinGW's runtime, which Qt's DLLs load too, is kept beside them (tools/windowsQt.sh).
-foreach(runtime libstdc++-6 libgcc_s_seh-1 libwinpthread-1)
-    install(FILES ${qt}/${QT6_INSTALL_BINS}/${runtime}.dll DESTINATION .)
-endforeach()
+# MinGW's runtime, which Qt's DLLs load too: tools/windowsQt.sh keeps it beside them.
+file(GLOB runtime ${qt}/${QT6_INSTALL_BINS}/lib*.dll)
+install(FILES ${runtime} DESTINATION .)
 # What the game is under, and what Qt is under, with where Qt's source is.
 execute_process(COMMAND dpkg-query -W -f=\${Version} qt6-base-dev OUTPUT_VARIABLE BINGO_QT_SOURCE ERROR_QUIET)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/windows-licence.txt.in licence.txt @ONLY)

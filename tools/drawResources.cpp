@@ -6,6 +6,7 @@
 
 #include "pictures.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -17,12 +18,22 @@ namespace {
 
 // Written aside and put in place whole. commit() does not check the flush
 // that closing the file makes, so the last part is flushed, and checked, first.
-bool save(const QImage &image, const QString &path)
+bool save(const QByteArray &bytes, const QString &path)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && image.save(&file, qPrintable(QFileInfo(path).suffix())) && file.flush()
-        && file.commit())
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() && file.commit())
         return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+bool save(const QImage &image, const QString &path)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (image.save(&buffer, qPrintable(QFileInfo(path).suffix())))
+        return save(bytes, path);
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
@@ -65,7 +76,6 @@ int main(int argc, char **argv)
         ok = save(iconPicture(scale), file("icon", "png")) && ok;
         ok = save(photographPicture(scale), file("photograph", "bmp")) && ok;
     }
-    QSaveFile icon(out.filePath(QStringLiteral("icon.ico")));
-    ok = icon.open(QIODevice::WriteOnly) && icon.write(iconFile()) >= 0 && icon.flush() && icon.commit() && ok;
+    ok = save(iconFile(), out.filePath(QStringLiteral("icon.ico"))) && ok;
     return ok ? 0 : 1;
 }
