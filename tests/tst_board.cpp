@@ -160,9 +160,9 @@ private slots:
         QTest::newRow("Shift+Tab from the grid") << true << QList{back, back} << "cmdAnother" << false;
         QTest::newRow("Right and Down, one cell each; the grid entered again there")
             << true << QList{back, right, down, tab, back} << "GameLabel6" << false;
-        QTest::newRow("Right and Down stop at the far edges")
-            << true << QList{back, right, right, right, right, right, down, down, down, down, down} << "GameLabel24" << false;
-        QTest::newRow("Left and Up stop at the edges") << true << QList{back, left, up} << "GameLabel0" << false;
+        QTest::newRow("Right and Down stop at the far edges; the grid keeps its tab stop")
+            << true << QList{back, right, right, right, right, right, down, down, down, down, down, tab, back} << "GameLabel24" << false;
+        QTest::newRow("Left and Up stop at the edges; the grid keeps its tab stop") << true << QList{back, left, up, tab, back} << "GameLabel0" << false;
         QTest::newRow("Space marks a white cell") << true << QList{back, space} << "GameLabel0" << true;
         QTest::newRow("Space un-marks a marked one") << true << QList{back, space, space} << "GameLabel0" << false;
         QTest::newRow("Space held down marks once") << true << QList{back, space, -space, -space, -space} << "GameLabel0" << true;
@@ -324,6 +324,10 @@ private slots:
         board->updateBoard();
         const QRect cell = board->GameLabel[0]->geometry();
         QTest::mouseClick(board->windowHandle(), Qt::LeftButton, {}, QPoint(cell.right() + 8, cell.bottom() + 8));
+        QCOMPARE(board->GameLabel[0]->backColor(), white);
+        // Nor does a press on it released beside it.
+        QTest::mousePress(board->windowHandle(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseRelease(board->windowHandle(), Qt::LeftButton, {}, QPoint(cell.right() + 8, cell.bottom() + 8));
         QCOMPARE(board->GameLabel[0]->backColor(), white);
     }
 

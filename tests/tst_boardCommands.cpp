@@ -234,16 +234,18 @@ private slots:
         if (freeKiB && QProcess::execute("mount", {"-t", "tmpfs", "-o", QString("size=%1k").arg(freeKiB), "tmpfs", dir.path()}))
             QSKIP("a small disk cannot be mounted here");
         QString suggested;
+        QStringList besideSuggested;
         bool buttonsShown = false;
         std::optional<MessageBoxCatcher> box;
         QTimer::singleShot(0, [&] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             suggested = dialog ? dialog->selectedFiles().value(0) : QString();
+            besideSuggested = QFileInfo(suggested).dir().entryList(QDir::Files | QDir::Hidden);
             buttonsShown = board->cmdPrint->isVisible();
             box.emplace();
             if (!dialog)
                 return;
-            dialog->selectFile(dir.filePath(answer));
+            dialog->selectFile(answer.isEmpty() ? suggested : dir.filePath(answer));
             QDialog *asked = dialog; // its accept() checks the name, then closes
             answer.isEmpty() ? asked->reject() : asked->accept();
         });
@@ -253,6 +255,7 @@ private slots:
         QCOMPARE(QFileInfo(suggested).fileName(), "Bingo card.pdf");
         QVERIFY(buttonsShown);
         QCOMPARE(box->text(), error);
+        QCOMPARE(QFileInfo(suggested).dir().entryList(QDir::Files | QDir::Hidden), besideSuggested);
         const QStringList written = QDir(dir.path()).entryList(QDir::Files);
         QCOMPARE(written, paper.isEmpty() ? QStringList() : QStringList{"card.pdf"});
         if (written.isEmpty())
