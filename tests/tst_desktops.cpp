@@ -1,10 +1,13 @@
 #include "frmSplash.h"
 #include "gameWindows.h"
+#include "platform.h"
 #include "scriptedRandom.h"
 #include "start.h"
 #include "wcagContrast.h"
 
 #include <QLabel>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QWindow>
 
 // The windows on the desktops players use. Each function runs on the desktop
@@ -85,6 +88,32 @@ private slots:
         QVERIFY(!existingForm<frmSplash>());
     }
 
+    // GNOME's scaling features read through GIO from a schema of mutter's and
+    // nothing of this machine's, each in a process of its own: GIO reads schemas once.
+    void gnomeScalingReadThroughGio_data()
+    {
+        QTest::addColumn<QString>("mutterKeys"); // "none" for no schema
+        QTest::addColumn<QString>("platform");
+        QTest::newRow("X windows stretched: Wayland")
+            << "<key name='experimental-features' type='as'><default>['scale-monitor-framebuffer']</default></key>" << "";
+        QTest::newRow("no experimental features") << "" << "xcb;wayland";
+        QTest::newRow("no schema") << "none" << "xcb;wayland";
+    }
+
+    void gnomeScalingReadThroughGio()
+    {
+        QFETCH(QString, mutterKeys);
+        QFETCH(QString, platform);
+        QTemporaryDir only;
+        QFile schema(only.filePath("mutter.gschema.xml"));
+        QVERIFY(mutterKeys == "none" || (schema.open(QIODevice::WriteOnly) && schema.write("<schemalist><schema id='org.gnome.mutter' path='/'>"
+            + mutterKeys.toUtf8() + "</schema></schemalist>") && schema.flush() && !QProcess::execute("glib-compile-schemas", {only.path()})));
+        QCOMPARE(QProcess::execute("env", {"-u", "QT_QPA_PLATFORM", "GSETTINGS_SCHEMA_DIR=" + only.path(), "XDG_DATA_DIRS=" + only.path(),
+            "XDG_DATA_HOME=" + only.path(), "GSETTINGS_BACKEND=memory", "XDG_CURRENT_DESKTOP=GNOME", "WAYLAND_DISPLAY=w", "DISPLAY=:0",
+            "BINGO_PLATFORM=" + platform, QCoreApplication::applicationFilePath(), "-platform", "offscreen", "desktopPlatformIs"}), 0);
+    }
+
+    void desktopPlatformIs() { QCOMPARE(desktopPlatform(), qgetenv("BINGO_PLATFORM")); }
 };
 
 QTEST_MAIN(tst_Desktops)
