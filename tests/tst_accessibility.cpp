@@ -69,6 +69,12 @@ private slots:
         QVERIFY(checked(cell));
         QTest::mouseDClick(board->windowHandle(), Qt::LeftButton, {}, cell->geometry().center());
         QVERIFY(!checked(cell));
+        // Windows' screen readers toggle a check box, or press it, through UI Automation.
+        QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(cell)->actionInterface();
+        actions->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(checked(cell));
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(!checked(cell));
     }
 
     void controlsTellTheirCaptions()

@@ -19,7 +19,12 @@ public:
         return state;
     }
 
-    QStringList actionNames() const override { return {markAction(), unmarkAction()}; }
+    // Windows' screen readers toggle a check box, or press it, through UI
+    // Automation, which asks for Qt's own names of those actions.
+    QStringList actionNames() const override
+    {
+        return {markAction(), unmarkAction(), toggleAction(), pressAction()};
+    }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
     // The same signals as the mouse, so the same handlers run behind the same error boundary.
@@ -29,6 +34,8 @@ public:
             emit cell()->clicked();
         else if (name == unmarkAction())
             emit cell()->doubleClicked();
+        else if (name == toggleAction() || name == pressAction())
+            cell()->toggle();
     }
 
 private:
@@ -86,6 +93,14 @@ void CellLabel::updateAccessibleName()
     setAccessibleName(QStringLiteral("%1, %2").arg(m_place, text().isEmpty() ? tr("empty") : text()));
 }
 
+void CellLabel::toggle()
+{
+    const bool wasMarked = isMarked();
+    emit clicked();
+    if (wasMarked)
+        emit doubleClicked();
+}
+
 void CellLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -112,12 +127,8 @@ void CellLabel::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Space:
         // Holding Space down toggles once.
-        if (!event->isAutoRepeat()) {
-            const bool wasMarked = isMarked();
-            emit clicked();
-            if (wasMarked)
-                emit doubleClicked();
-        }
+        if (!event->isAutoRepeat())
+            toggle();
         break;
     case Qt::Key_Left:
         emit arrowPressed(-1, 0);

@@ -5,11 +5,10 @@
 // One cell of the board: an opaque label whose background holds the mark,
 // turning the mouse into the forms' Click and DblClick. A double-click comes
 // as one clicked() and then one doubleClicked(), never a second click.
-// With the keyboard focus, Space toggles it as a check box does: a click
-// marks it, a click then a double-click un-marks it, as the mouse would.
+// With the keyboard focus, Space toggles it as a check box does.
 // A screen reader hears its place and its number, a check box checked while
-// it is marked, and can run its two actions, "Mark" (a click) and "Un-mark"
-// (a double-click).
+// it is marked, and can run its actions: "Mark" (a click), "Un-mark" (a
+// double-click), and Qt's "Toggle" and "Press", which toggle it.
 class CellLabel : public AutoSizedLabel
 {
     Q_OBJECT
@@ -26,6 +25,10 @@ public:
 
     // Shows the text, sized to it, and names it for assistive technology.
     void setCaption(const QString &caption);
+
+    // Marks a white cell and un-marks a marked one, as the mouse would: a
+    // click, then for a marked cell a double-click.
+    void toggle();
 
 signals:
     void clicked();
