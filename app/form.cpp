@@ -2,6 +2,7 @@
 
 #include "discardWindow.h"
 #include "handleEvent.h"
+#include "platform.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
@@ -31,6 +32,7 @@ void Form::setVisible(bool visible)
     if (visible) {
         raise();
         activateWindow();
+        drawShownWindow(*this);
     }
 }
 

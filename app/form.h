@@ -13,7 +13,8 @@ class Form : public QWidget
 
 public:
     // Shows modeless and, as a shown window should, comes to the front with
-    // the keyboard (where no window manager runs, nothing else would give it).
+    // the keyboard (where no window manager runs, nothing else would give it),
+    // drawn at once.
     void setVisible(bool visible) override;
 
     // Stops the window's timers, raises Form_Unload, then closes and discards

@@ -1,6 +1,8 @@
 #include "platform.h"
 
-#include <QtGlobal>
+#include <QWidget>
+
+#include <windows.h>
 
 // Qt for Windows has one platform. Its GDI font database draws the windows'
 // Arial faces as classic Windows programs drew them, hands them to the
@@ -10,4 +12,11 @@
 QByteArray desktopPlatform()
 {
     return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? "windows:fontengine=gdi" : "";
+}
+
+// ShowWindow, then UpdateWindow: the window paints now. Under Wine 8 on a
+// bare X server, hiding a window waits two seconds for a window manager.
+void drawShownWindow(QWidget &window)
+{
+    UpdateWindow(reinterpret_cast<HWND>(window.winId()));
 }
