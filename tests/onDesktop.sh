@@ -11,6 +11,7 @@
 #   atspi         X (Xvfb), a private D-Bus session and its accessibility bus,
 #                 with Qt's accessibility on
 #   wine          X (Xvfb), Windows programs under Wine, in WINEPREFIX, made on first use
+#                 (at WINE_LOGPIXELS dots per inch where set)
 # Usage: onDesktop.sh DESKTOP COMMAND [ARGUMENT...]
 set -euo pipefail
 desktop=$1
@@ -135,6 +136,8 @@ wine)
         wineboot -i >"$private/wineboot.log" 2>&1
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' >/dev/null
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial Narrow' /d 'Liberation Sans Narrow' >/dev/null
+        # Windows' own scale, read when the prefix's server starts.
+        [ -z "${WINE_LOGPIXELS:-}" ] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WINE_LOGPIXELS" /f >/dev/null
         wineserver -w
     fi
     ;;

@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QTest>
 
-// Run with QT_SCALE_FACTOR above 1 (2, and 1.5): the windows keep their
-// logical layout and draw their pictures from the bitmaps made at twice the
-// size, scaled to the screen's pixels.
+// Run with QT_SCALE_FACTOR above 1 (2, and 1.5), and under Wine at Windows'
+// own 150 %: the windows keep their logical layout and draw their pictures
+// from the bitmaps made at twice the size, scaled to the screen's pixels.
 namespace {
 
 QSize onScreen(QSize logical)
@@ -60,6 +60,14 @@ private slots:
         QCOMPARE(letter->pixmap().devicePixelRatio(), qApp->devicePixelRatio());
         QCOMPARE(letter->pixmap().size(), onScreen(geometry.size()));
         QCOMPARE(board.size(), QSize(393, 392));
+        // A mark covers its label's pixels at the screen's scale: 31 of them tall at 1x.
+        board.GameLabel[index]->setBackColor(frmBingo::markColour);
+        const QImage shown = board.grab().toImage();
+        const int x = onScreen(QSize(board.GameLabel[index]->geometry().center().x(), 0)).width();
+        int tall = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            tall += shown.pixelColor(x, y) == frmBingo::markColour;
+        QVERIFY2(qAbs(tall - 31 * qApp->devicePixelRatio()) <= 0.5, qPrintable(QString::number(tall)));
     }
 
     void iconAndPhotographComeDoubleToo()
