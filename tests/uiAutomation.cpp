@@ -1,6 +1,5 @@
-// What Windows' screen readers read of a window over UI Automation: each
-// element of its tree, in order, as its control type (a check box, a button,
-// else the type's number) and its name, a line each in UTF-8.
+// The check boxes and buttons Windows' screen readers read in a window over
+// UI Automation, in the tree's order, a line each in UTF-8.
 // Usage: uiAutomation.exe TITLE
 #include <windows.h>
 #include <uiautomation.h>
@@ -31,8 +30,6 @@ int main(int argc, char **argv)
         WideCharToMultiByte(CP_UTF8, 0, name ? name : L"", -1, utf8, sizeof utf8, nullptr, nullptr);
         if (type == UIA_CheckBoxControlTypeId || type == UIA_ButtonControlTypeId)
             std::printf("%s %s\n", type == UIA_CheckBoxControlTypeId ? "CheckBox" : "Button", utf8);
-        else
-            std::printf("%ld %s\n", long(type), utf8);
         SysFreeString(name);
         element->Release();
     }
