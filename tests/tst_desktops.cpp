@@ -90,24 +90,34 @@ private slots:
 
     // GNOME's scaling features read through GIO from a schema of mutter's and
     // nothing of this machine's, each in a process of its own: GIO reads schemas once.
+    // Mutter's stands in the first folder GIO reads, or in a later one, behind
+    // another program's (a user's own schemas come first, say).
     void gnomeScalingReadThroughGio_data()
     {
         QTest::addColumn<QString>("mutterKeys"); // "none" for no schema
+        QTest::addColumn<QString>("mutterFolder");
         QTest::addColumn<QString>("platform");
-        QTest::newRow("X windows stretched: Wayland")
-            << "<key name='experimental-features' type='as'><default>['scale-monitor-framebuffer']</default></key>" << "";
-        QTest::newRow("no experimental features") << "" << "xcb;wayland";
-        QTest::newRow("no schema") << "none" << "xcb;wayland";
+        const QString stretched = "<key name='experimental-features' type='as'><default>['scale-monitor-framebuffer']</default></key>";
+        QTest::newRow("X windows stretched: Wayland") << stretched << "." << "";
+        QTest::newRow("mutter's schema beneath another's") << stretched << "glib-2.0/schemas" << "";
+        QTest::newRow("no experimental features") << "" << "." << "xcb;wayland";
+        QTest::newRow("no schema") << "none" << "." << "xcb;wayland";
     }
 
     void gnomeScalingReadThroughGio()
     {
         QFETCH(QString, mutterKeys);
+        QFETCH(QString, mutterFolder);
         QFETCH(QString, platform);
         QTemporaryDir only;
-        QFile schema(only.filePath("mutter.gschema.xml"));
-        QVERIFY(mutterKeys == "none" || (schema.open(QIODevice::WriteOnly) && schema.write("<schemalist><schema id='org.gnome.mutter' path='/'>"
-            + mutterKeys.toUtf8() + "</schema></schemalist>") && schema.flush() && !QProcess::execute("glib-compile-schemas", {only.path()})));
+        const auto compiled = [&](const QString &folder, const QString &schema) {
+            QFile file(only.filePath(folder) + "/s.gschema.xml");
+            return QDir().mkpath(only.filePath(folder)) && file.open(QIODevice::WriteOnly)
+                && file.write("<schemalist>" + schema.toUtf8() + "</schemalist>") && file.flush()
+                && !QProcess::execute("glib-compile-schemas", {only.filePath(folder)});
+        };
+        QVERIFY(mutterKeys == "none" || compiled(mutterFolder, "<schema id='org.gnome.mutter' path='/'>" + mutterKeys + "</schema>"));
+        QVERIFY(mutterFolder == "." || compiled(".", "<schema id='net.example.other' path='/net/example/other/'/>"));
         QCOMPARE(QProcess::execute("env", {"-u", "QT_QPA_PLATFORM", "GSETTINGS_SCHEMA_DIR=" + only.path(), "XDG_DATA_DIRS=" + only.path(),
             "XDG_DATA_HOME=" + only.path(), "GSETTINGS_BACKEND=memory", "XDG_CURRENT_DESKTOP=GNOME", "WAYLAND_DISPLAY=w", "DISPLAY=:0",
             "BINGO_PLATFORM=" + platform, QCoreApplication::applicationFilePath(), "-platform", "offscreen", "desktopPlatformIs"}), 0);
