@@ -11,6 +11,7 @@
 #   atspi         X (Xvfb), a private D-Bus session and its accessibility bus,
 #                 with Qt's accessibility on
 #   wine          X (Xvfb), Windows programs under Wine, in WINEPREFIX, made on first use
+#                 as Windows 11, light, or as WINE_LOOK says (win10, win11-dark)
 #                 (at WINE_LOGPIXELS dots per inch where set)
 # Usage: onDesktop.sh DESKTOP COMMAND [ARGUMENT...]
 set -euo pipefail
@@ -130,12 +131,16 @@ wine)
     # passes QT_ variables on as WINEQT_ ones, and the twins of the Arial faces
     # stand in for them, as Windows has the real ones.
     screen=2048x1536x24 start_x
-    export QT_QPA_PLATFORM=windows:fontengine=gdi QT_FORCE_STDERR_LOGGING=1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export QT_QPA_PLATFORM=windows:fontengine=gdi QT_FORCE_STDERR_LOGGING=1 WINE_LOOK=${WINE_LOOK:-win11} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     for name in $(compgen -e | grep '^QT_'); do export "WINE$name=${!name}"; done
     if [ ! -e "$WINEPREFIX/user.reg" ]; then
         wineboot -i >"$private/wineboot.log" 2>&1
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' >/dev/null
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Arial Narrow' /d 'Liberation Sans Narrow' >/dev/null
+        # The Windows, and the apps' dark mode where asked for (Qt reads it as it starts).
+        wine winecfg /v "${WINE_LOOK%-dark}" >/dev/null
+        [ "$WINE_LOOK" = "${WINE_LOOK%-dark}" ] || wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+            /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
         # Windows' own scale, read when the prefix's server starts.
         [ -z "${WINE_LOGPIXELS:-}" ] || wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WINE_LOGPIXELS" /f >/dev/null
         wineserver -w

@@ -34,9 +34,12 @@ double contrastWithWhite(const QColor &colour)
     return 1.05 / (luminance + 0.05);
 }
 
+// Opaque, as ink on paper is: a see-through colour (Windows 11's style gives
+// its light scheme's text one) reaches the printer as grey pixels, not as
+// black lines and text.
 QColor readableOnWhite(const QColor &colour, double minimumContrast)
 {
-    return contrastWithWhite(colour) >= minimumContrast ? colour : QColor(Qt::black);
+    return contrastWithWhite(colour) >= minimumContrast ? QColor(colour.rgb()) : QColor(Qt::black);
 }
 
 constexpr double textContrast = 4.5;
