@@ -76,11 +76,45 @@ constexpr GridLine gridLines[] = {
     {240, 1680, 5640, 1680}, {240, 3360, 5640, 3360}, {240, 4200, 5640, 4200},
 };
 
+// Windows 11's style draws a dark scheme's buttons for a dark window, some
+// of their faces see-through (disabled, under the mouse, pressed): over the
+// white board those faces are white, under white captions. There the board's
+// buttons take the colours the style gives a light scheme's, each time it
+// polishes them, as it does again when the system's scheme changes.
+class BoardButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool handled = QPushButton::event(event);
+        if ((event->type() == QEvent::Polish || event->type() == QEvent::StyleChange) && drawnForADarkWindow()) {
+            QPalette p = palette();
+            p.setColor(QPalette::Button, QColor(0xFF, 0xFF, 0xFF, 0xB3));
+            p.setColor(QPalette::ButtonText, QColor(0x00, 0x00, 0x00, 0xE4));
+            p.setColor(QPalette::Disabled, QPalette::Button, QColor(0xF9, 0xF9, 0xF9, 0x4D));
+            p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x00, 0x00, 0x00, 0x5C));
+            setPalette(p);
+        }
+        return handled;
+    }
+
+private:
+    // Disabled, a see-through face under a caption that vanishes on white.
+    bool drawnForADarkWindow() const
+    {
+        return palette().color(QPalette::Disabled, QPalette::Button).alpha() < 255
+            && contrastWithWhite(palette().color(QPalette::Disabled, QPalette::ButtonText)) < 2;
+    }
+};
+
 // Enter or Space on a focused button presses that button; none is the
 // window's default.
 QPushButton *makeButton(QWidget *parent, const char *caption, QRect geometry, bool enabled)
 {
-    auto *button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto *button = new BoardButton(QString::fromLatin1(caption), parent);
     button->setGeometry(geometry);
     button->setEnabled(enabled);
     button->setAutoDefault(true);
